@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run bench clean
 
 all: build
 
@@ -29,6 +29,12 @@ run: build
 		echo "The application is not built yet: only the core library and its tests exist."; \
 		exit 1; \
 	fi
+
+# Benchmarks are built with everything else but run only on request.
+bench: build
+	@set -e; for b in $$(find $(BUILD_DIR) -type f -name 'bench_*' -perm -u+x | sort); do \
+		echo "== $$b"; $$b; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)
