@@ -23,12 +23,13 @@ TEST(ProfileCodec, WritesAndReadsTheDocumentedExample) {
     EXPECT_EQ(decodeProfile(expected).value(), profile);
 }
 
-TEST(ProfileCodec, MatchesAnIndependentEncoderAndRoundTrips) {
+TEST(ProfileCodec, MatchesAnIndependentEncoderAndRoundTripsIgnoringTrailingBytes) {
     for (const SiteProfile& profile : {startProfile(), richProfile(), richProfile(0x11170)}) {
         const ProfileResult<std::string> bytes = encodeProfile(profile);
         ASSERT_TRUE(bytes) << bytes.error().message;
         EXPECT_EQ(bytes.value(), referenceEncoding(profile));
         EXPECT_EQ(decodeProfile(bytes.value()).value(), profile);
+        EXPECT_EQ(decodeProfile(bytes.value() + "\xFF\xFF\x07trailer"s).value(), profile);
     }
 }
 
@@ -76,11 +77,6 @@ TEST(ProfileCodec, AcceptsLongerLengthFormsThanNeeded) {
         EXPECT_EQ(decoded.value().user_name, userName);
         EXPECT_EQ(decoded.value().email, "");
     }
-}
-
-TEST(ProfileCodec, IgnoresBytesAfterTheLastField) {
-    const SiteProfile profile = richProfile();
-    EXPECT_EQ(decodeProfile(encodeProfile(profile).value() + "\xFF\xFF\x07trailer"s).value(), profile);
 }
 
 TEST(ProfileCodec, EveryCutNamesTheFieldItFallsIn) {
