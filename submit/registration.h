@@ -18,6 +18,12 @@ using ShowMessage = std::function<void(const std::string& text)>;
 // port 80 when none is given.
 std::string_view RegistrationHost();
 
+// Sets up the HTTP client for the whole process. The app's main calls it
+// first, before any thread starts; the exchange calls it too (only the first
+// call does anything), so code that never calls it still works. False when
+// the client could not be set up; every exchange then fails.
+bool InitHttpClient();
+
 // How long the exchange may wait before it counts as a connection failure.
 struct ExchangeLimits {
     std::chrono::seconds connectTimeout{30};  // to establish the connection

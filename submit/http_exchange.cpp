@@ -1,0 +1,249 @@
+#include "submit/http_exchange.h"
+
+#include <curl/curl.h>
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+
+namespace tavimor {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+CURLcode globalInitResult = CURLE_FAILED_INIT;
+std::once_flag globalInitOnce;
+
+struct EasyDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct HeaderListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+// One easy handle with the header list it points to. Move-only: the handle
+// keeps pointers into the list and the error buffer, so neither may be
+// copied. The handle is cleaned up before the list it uses.
+class CurlEasy {
+public:
+    CurlEasy() : handle_(curl_easy_init()) {
+        if (handle_) curl_easy_setopt(handle_.get(), CURLOPT_ERRORBUFFER, errorBuffer_->data());
+    }
+    CurlEasy(const CurlEasy&) = delete;
+    CurlEasy& operator=(const CurlEasy&) = delete;
+    CurlEasy(CurlEasy&&) = default;
+    CurlEasy& operator=(CurlEasy&&) = default;
+
+    explicit operator bool() const { return handle_ != nullptr; }
+    CURL* get() const { return handle_.get(); }
+
+    // Adds one request header line; false when out of memory.
+    bool addHeader(const char* line) {
+        curl_slist* grown = curl_slist_append(headers_.get(), line);
+        if (!grown) return false;
+        headers_.release();
+        headers_.reset(grown);
+        return true;
+    }
+    curl_slist* headers() const { return headers_.get(); }
+
+    std::string errorText(CURLcode code) const {
+        const char* text = (*errorBuffer_)[0] ? errorBuffer_->data() : curl_easy_strerror(code);
+        return text;
+    }
+
+private:
+    // On the heap so that moving the wrapper does not move the buffer curl
+    // writes into.
+    std::unique_ptr<std::array<char, CURL_ERROR_SIZE>> errorBuffer_ =
+        std::make_unique<std::array<char, CURL_ERROR_SIZE>>();
+    std::unique_ptr<curl_slist, HeaderListDeleter> headers_;
+    std::unique_ptr<CURL, EasyDeleter> handle_;
+};
+
+// Shared by the callbacks of one transfer.
+struct Transfer {
+    CURL* handle = nullptr;
+    const ReplyBodySink* onBody = nullptr;
+    Clock::duration stallTimeout{};
+    Clock::time_point lastActivity{};
+    bool connected = false;
+    curl_off_t uploaded = 0;
+    bool stalled = false;
+    std::exception_ptr sinkFailure;
+};
+
+// Callbacks are called from C: nothing may be thrown through them.
+size_t onBodyBytes(char* data, size_t size, size_t count, void* user) noexcept {
+    auto* transfer = static_cast<Transfer*>(user);
+    const size_t total = size * count;
+    transfer->lastActivity = Clock::now();
+    try {
+        (*transfer->onBody)(std::string_view(data, total));
+    } catch (...) {
+        transfer->sinkFailure = std::current_exception();
+        return CURL_WRITEFUNC_ERROR;
+    }
+    return total;
+}
+
+size_t onHeaderBytes(char*, size_t size, size_t count, void* user) noexcept {
+    static_cast<Transfer*>(user)->lastActivity = Clock::now();
+    return size * count;
+}
+
+// Called about once a second even while nothing moves, which makes it the
+// place to notice a stalled reply. The stall clock starts once the connection
+// stands, so a slow connect is judged by the connect timeout alone.
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) noexcept {
+    auto* transfer = static_cast<Transfer*>(user);
+    const Clock::time_point now = Clock::now();
+    if (!transfer->connected) {
+        curl_off_t connectTime = 0;
+        if (curl_easy_getinfo(transfer->handle, CURLINFO_CONNECT_TIME_T, &connectTime) != CURLE_OK ||
+            connectTime == 0) {
+            return 0;
+        }
+        transfer->connected = true;
+        transfer->lastActivity = now;
+    }
+    if (uploaded != transfer->uploaded) {
+        transfer->uploaded = uploaded;
+        transfer->lastActivity = now;
+    }
+    if (now - transfer->lastActivity > transfer->stallTimeout) {
+        transfer->stalled = true;
+        return 1;  // aborts the transfer
+    }
+    return 0;
+}
+
+bool isHostNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           c == '-' || c == '.';
+}
+
+bool isIPv6Char(char c) {
+    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f') || (c >= '0' && c <= '9') ||
+           c == ':' || c == '.';
+}
+
+template <class Option, class Value>
+bool set(const CurlEasy& easy, Option option, Value value) {
+    return curl_easy_setopt(easy.get(), option, value) == CURLE_OK;
+}
+
+}  // namespace
+
+bool InitHttpClient() {
+    std::call_once(globalInitOnce, [] { globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return globalInitResult == CURLE_OK;
+}
+
+bool isValidHostAndPort(std::string_view hostAndPort) {
+    std::string_view host = hostAndPort;
+    std::string_view port;
+    if (host.starts_with('[')) {
+        const std::size_t close = host.find(']');
+        if (close == std::string_view::npos || close == 1) return false;
+        for (char c : host.substr(1, close - 1)) {
+            if (!isIPv6Char(c)) return false;
+        }
+        port = host.substr(close + 1);
+        if (!port.empty() && !port.starts_with(':')) return false;
+        host = host.substr(0, close + 1);
+    } else {
+        const std::size_t colon = host.find(':');
+        if (colon != std::string_view::npos) {
+            port = host.substr(colon);
+            host = host.substr(0, colon);
+        }
+        if (host.empty() || host.size() > 253) return false;
+        for (char c : host) {
+            if (!isHostNameChar(c)) return false;
+        }
+        if (host.starts_with('-') || host.starts_with('.')) return false;
+    }
+    if (port.empty()) return true;
+    port.remove_prefix(1);  // the ':'
+    if (port.empty() || port.size() > 5) return false;
+    unsigned number = 0;
+    const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
+    return error == std::errc() && end == port.data() + port.size() && number >= 1 &&
+           number <= 65535;
+}
+
+HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
+                        std::string_view body, const ExchangeLimits& limits,
+                        const ReplyBodySink& onBody) {
+    HttpPostResult result;
+    auto fail = [&result](std::string detail) {
+        result.failed = true;
+        result.errorDetail = std::move(detail);
+        return result;
+    };
+
+    if (!InitHttpClient()) return fail("the HTTP client could not be initialised");
+    if (!isValidHostAndPort(hostAndPort)) {
+        return fail("not a usable service address: \"" + std::string(hostAndPort) + '"');
+    }
+
+    CurlEasy easy;
+    if (!easy) return fail("the HTTP client could not create a request");
+
+    const std::string url = "http://" + std::string(hostAndPort) + std::string(path);
+    Transfer transfer;
+    transfer.handle = easy.get();
+    transfer.onBody = &onBody;
+    transfer.stallTimeout = limits.stallTimeout;
+    transfer.lastActivity = Clock::now();
+
+    // curl adds "Accept: */*" and, for larger bodies, "Expect: 100-continue"
+    // unless told otherwise; an empty header removes its default.
+    const bool headersBuilt = easy.addHeader("Content-Type: application/x-www-form-urlencoded") &&
+                              easy.addHeader("Accept:") && easy.addHeader("Expect:");
+
+    const bool configured =
+        headersBuilt && set(easy, CURLOPT_URL, url.c_str()) &&
+        set(easy, CURLOPT_PROTOCOLS_STR, "http") &&
+        set(easy, CURLOPT_HTTPHEADER, easy.headers()) &&
+        set(easy, CURLOPT_USERAGENT, "Tavimor") &&
+        set(easy, CURLOPT_POSTFIELDS, body.data()) &&
+        set(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size())) &&
+        set(easy, CURLOPT_FOLLOWLOCATION, 0L) &&
+        set(easy, CURLOPT_NOSIGNAL, 1L) &&
+        set(easy, CURLOPT_CONNECTTIMEOUT_MS,
+            static_cast<long>(std::chrono::milliseconds(limits.connectTimeout).count())) &&
+        set(easy, CURLOPT_WRITEFUNCTION, onBodyBytes) &&
+        set(easy, CURLOPT_WRITEDATA, &transfer) &&
+        set(easy, CURLOPT_HEADERFUNCTION, onHeaderBytes) &&
+        set(easy, CURLOPT_HEADERDATA, &transfer) &&
+        set(easy, CURLOPT_XFERINFOFUNCTION, onProgress) &&
+        set(easy, CURLOPT_XFERINFODATA, &transfer) &&
+        set(easy, CURLOPT_NOPROGRESS, 0L);
+    if (!configured) return fail("the HTTP client could not be set up for the request");
+
+    const CURLcode code = curl_easy_perform(easy.get());
+    if (transfer.sinkFailure) {
+        try {
+            std::rethrow_exception(transfer.sinkFailure);
+        } catch (const std::exception& e) {
+            return fail(std::string("the reply could not be processed: ") + e.what());
+        } catch (...) {
+            return fail("the reply could not be processed");
+        }
+    }
+    if (transfer.stalled) {
+        return fail("no data from the service for " +
+                    std::to_string(limits.stallTimeout.count()) + " s");
+    }
+    if (code != CURLE_OK) return fail(easy.errorText(code));
+    return result;
+}
+
+}  // namespace tavimor

@@ -1,0 +1,69 @@
+#include "submit/registration.h"
+
+#include <exception>
+
+#include "submit/form_body.h"
+#include "submit/http_exchange.h"
+#include "submit/reply_capture.h"
+
+namespace tavimor {
+namespace {
+
+constexpr std::string_view kConnectErrorMessage = "Error Connecting....Please try again!";
+constexpr std::string_view kNoIdCodeMessage =
+    "There was an error.  Please check your data and try again.";
+constexpr std::string_view kIdCodeReminder =
+    " \nYou will be receiving an email confirming your submission.\n"
+    "Please write your ID code and password down. \n"
+    " You will need these information when you edit your settings.";
+
+}  // namespace
+
+ExchangeResult RunRegistrationExchange(const SiteProfile& profile, std::string_view host,
+                                       const ExchangeLimits& limits) {
+    ExchangeResult result;
+    ReplyScanner scanner;
+    try {
+        const std::string body = BuildRegistrationBody(profile);
+        HttpPostResult post = PostForm(host, kRegistrationPath, body, limits,
+                                       [&scanner](std::string_view piece) { scanner.feed(piece); });
+        if (post.failed) {
+            // Whatever was captured from complete lines before the failure
+            // stays; the line that broke off is not trusted.
+            scanner.abandon();
+            result.failed = true;
+            result.errorDetail = std::move(post.errorDetail);
+        } else {
+            scanner.finish();
+        }
+    } catch (const std::exception& e) {
+        // Out of memory while building the body or reading the reply: the
+        // user still gets the usual failure messages rather than none.
+        scanner.abandon();
+        result.failed = true;
+        result.errorDetail = e.what();
+    }
+    result.idCodeReply = scanner.takeIdCodeReply();
+    return result;
+}
+
+void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& show) {
+    if (result.failed) show(std::string(kConnectErrorMessage));
+    if (result.idCodeReply.empty()) {
+        show(std::string(kNoIdCodeMessage));
+    } else {
+        show(result.idCodeReply + std::string(kIdCodeReminder));
+    }
+}
+
+void SubmitRegistration(const SiteProfile& profile, std::string& idCodeReply,
+                        const ShowMessage& show, std::string_view host) {
+    // Emptied before anything else, so no earlier submission's capture can
+    // show up in this one's message, whatever happens below.
+    idCodeReply.clear();
+    ExchangeResult result = RunRegistrationExchange(profile, host);
+    idCodeReply = result.idCodeReply;
+    ReportRegistrationOutcome(result, show);
+}
+
+}  // namespace tavimor
