@@ -1,0 +1,21 @@
+#include "app/about_dialog.h"
+
+#include <QPushButton>
+
+#include "app/template_builder.h"
+#include "res/dialog_templates.h"
+
+namespace tavimor {
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    buildDialogFromTemplate(this, kAboutDialogTemplate);
+    constexpr int kOkId = 1;
+    if (auto* ok = findChild<QPushButton*>(QString::number(kOkId))) {
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        ok->setFocus();
+    }
+}
+
+}  // namespace tavimor

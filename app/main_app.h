@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+namespace tavimor {
+
+// The application object: names the application, then runs the main dialog
+// modally; the process ends when the dialog closes.
+class CMainApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CMainApp(int& argc, char** argv);
+
+    // Shows the main dialog and returns the exit code once it has closed.
+    int run();
+};
+
+}  // namespace tavimor

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "profile/site_profile.h"
+#include "submit/registration.h"
+
+class QTabBar;
+
+namespace tavimor {
+
+class UserPrompts;
+
+// The application's one window: the seven-page form built from template 102,
+// the buttons under it, and the form's values in `SiteProfile`.
+class CMainDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `prompts` shows every message and must outlive the dialog; the
+    // registration host is injectable so tests can point it at a local
+    // stand-in for the service.
+    explicit CMainDialog(UserPrompts& prompts,
+                         std::string_view registrationHost = RegistrationHost(),
+                         QWidget* parent = nullptr);
+    ~CMainDialog() override;
+
+    // The control with the given template id, or nullptr.
+    QWidget* control(int id) const;
+
+    // The tab labels of tab control 1000; the current index is the page.
+    QTabBar* tabBar() const;
+
+    // The form's values as last copied from the controls (Submit, Save) or
+    // read from a profile file (Load, which then copies them into the
+    // controls).
+    SiteProfile& siteProfile() { return profile_; }
+    const SiteProfile& siteProfile() const { return profile_; }
+    const std::string& idCodeReply() const { return idCodeReply_; }
+
+    // The "Profiles" folder under the directory the dialog started in; fixed
+    // for the dialog's life, whatever later changes the working directory.
+    const QString& profileFolder() const { return profileFolder_; }
+
+    // Every one of the 25 fields takes its control's text (for a combo box,
+    // whatever stands in its edit field, picked or typed), and the other way
+    // round. Both copy all 25, visible or not.
+    void copyControlsToProfile();
+    void copyProfileToControls();
+
+    // True while a submission is waiting for the service.
+    bool isSubmitting() const { return submitting_; }
+
+public slots:
+    void OnSubmit();
+
+    // Closing is refused while a submission is under way.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setStartTexts();
+    void setAccessibleLabels();
+    void createProfileFolder();
+    ExchangeResult runExchangeKeepingUiAlive();
+
+    UserPrompts& prompts_;
+    std::string registrationHost_;
+    std::unordered_map<int, QWidget*> controls_;
+    SiteProfile profile_;
+    std::string idCodeReply_;
+    QString profileFolder_;
+    bool submitting_ = false;
+};
+
+}  // namespace tavimor

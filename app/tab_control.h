@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTabBar>
+#include <QWidget>
+
+namespace tavimor {
+
+// The tab control of a dialog template: a row of tab labels across the top of
+// its rectangle and a framed pane below them. The pane holds nothing; the
+// pages' controls are the dialog's own children laid over it, so this widget
+// only draws the frame and, through its tab bar, tells which tab is chosen.
+class TabControl final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TabControl(QWidget* parent = nullptr);
+
+    QTabBar* tabBar() const { return tabBar_; }
+
+    // Appends a tab with the given label; returns its index.
+    int addTab(const QString& label);
+
+    // The area inside the frame, in this widget's coordinates.
+    QRect paneRect() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void placeTabBar();
+
+    QTabBar* tabBar_;
+};
+
+}  // namespace tavimor

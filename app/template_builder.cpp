@@ -1,0 +1,178 @@
+#include "app/template_builder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "app/group_frame.h"
+#include "app/tab_control.h"
+#include "res/combo_lists.h"
+
+namespace tavimor {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment alignmentOf(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// Qt's line edits stop at 32767 characters unless told otherwise; a field
+// holds whatever it is given, whatever its length.
+constexpr int kUnlimitedLength = INT_MAX;
+
+QWidget* makeEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(kUnlimitedLength);
+    return edit;
+}
+
+QWidget* makeCombo(const DialogControl& control, const DialogUnits& units, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(control.editableDropDown);
+    if (QLineEdit* line = combo->lineEdit()) {
+        line->setMaxLength(kUnlimitedLength);
+        // Typed text stays exactly as typed: no entry is added to the list,
+        // and without a completer nothing is filled in, and no entry that
+        // differs only in case ("Html Support", "HTML Support") replaces it.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+    }
+
+    QStringList entries;
+    for (std::string_view entry : comboEntries(control.id)) entries.append(toQString(entry));
+    if (control.sorted) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+
+    // The template's height is that of the box with its list dropped down.
+    const int closedHeight = combo->sizeHint().height();
+    const int itemHeight = std::max(1, combo->fontMetrics().height() + 2);
+    const int listHeight = units.toY(control.rect.h) - closedHeight;
+    combo->setMaxVisibleItems(std::max(4, listHeight / itemHeight));
+    return combo;
+}
+
+QWidget* makeControl(const DialogControl& control, const DialogUnits& units, QWidget* parent) {
+    const QString caption = toQString(control.caption);
+    switch (control.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true);
+        button->setDefault(control.defaultButton);
+        return button;
+    }
+    case ControlKind::TabControl:
+        return new TabControl(parent);
+    case ControlKind::Text: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignmentOf(control.align));
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::Edit:
+        return makeEdit(parent);
+    case ControlKind::GroupBox:
+        return new GroupFrame(caption, parent);
+    case ControlKind::ComboBox:
+        return makeCombo(control, units, parent);
+    case ControlKind::Picture:
+    case ControlKind::Icon: {
+        auto* picture = new QLabel(parent);
+        picture->setFrameShape(QFrame::StyledPanel);
+        picture->setScaledContents(true);
+        return picture;
+    }
+    }
+    return new QWidget(parent);
+}
+
+QRect geometryOf(const DialogControl& control, const DialogUnits& units, const QWidget* widget) {
+    QRect rect = units.toPixels(control.rect);
+    switch (control.kind) {
+    case ControlKind::ComboBox:
+        // The template gives the height with the list dropped down; closed,
+        // the box is as tall as the style wants, though never so tall with a
+        // small font that it reaches the next row of the form.
+        rect.setHeight(std::clamp(widget->sizeHint().height(), units.toY(12), units.toY(14)));
+        break;
+    case ControlKind::Icon:
+        rect.setSize(QSize(32, 32));
+        break;
+    default:
+        break;
+    }
+    return rect;
+}
+
+}  // namespace
+
+std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
+                                              const DialogTemplate& dialogTemplate) {
+    const DialogUnits units = DialogUnits::fittedTo(dialog->font(), dialogTemplate);
+    dialog->setWindowTitle(toQString(dialogTemplate.caption));
+    dialog->setFixedSize(units.toPixels(dialogTemplate.width, dialogTemplate.height));
+
+    std::vector<QWidget*> widgets;
+    widgets.reserve(dialogTemplate.controls.size());
+    QWidget* previousTabStop = nullptr;
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* widget = makeControl(control, units, dialog);
+        widget->setObjectName(QString::number(control.id));
+        widget->setGeometry(geometryOf(control, units, widget));
+        QWidget* focusTarget = widget;
+        if (auto* tabs = qobject_cast<TabControl*>(widget)) focusTarget = tabs->tabBar();
+        if (control.tabStop || control.kind == ControlKind::TabControl) {
+            // The tab control joins the Tab chain too, at its template place,
+            // so keyboard users can reach it and change pages with the arrows.
+            focusTarget->setFocusPolicy(Qt::StrongFocus);
+            if (previousTabStop) QWidget::setTabOrder(previousTabStop, focusTarget);
+            previousTabStop = focusTarget;
+        } else if (focusTarget->focusPolicy() & Qt::TabFocus) {
+            focusTarget->setFocusPolicy(Qt::ClickFocus);
+        }
+        if (!control.visibleAtStart) widget->hide();
+        widgets.push_back(widget);
+    }
+
+    // Labels announce and give focus to the field the template pairs them with.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const DialogControl& control = dialogTemplate.controls[i];
+        if (control.buddyId == 0) continue;
+        auto* label = qobject_cast<QLabel*>(widgets[i]);
+        QWidget* buddy = dialog->findChild<QWidget*>(QString::number(control.buddyId),
+                                                     Qt::FindDirectChildrenOnly);
+        if (label && buddy) label->setBuddy(buddy);
+    }
+
+    // Group boxes and the tab control only frame other controls: beneath
+    // everything else they neither cover those controls nor catch their clicks.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (dialogTemplate.controls[i].kind == ControlKind::GroupBox) widgets[i]->lower();
+    }
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (dialogTemplate.controls[i].kind == ControlKind::TabControl) widgets[i]->lower();
+    }
+    return widgets;
+}
+
+}  // namespace tavimor
