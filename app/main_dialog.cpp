@@ -25,6 +25,7 @@ namespace {
 constexpr int kCancelId = 2;
 constexpr int kTabControlId = 1000;
 constexpr int kSubmitId = 1074;
+constexpr int kNextId = 1087;
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -73,6 +74,9 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
             &CMainDialog::OnSubmit);
     connect(qobject_cast<QPushButton*>(control(kCancelId)), &QPushButton::clicked, this,
             &CMainDialog::reject);
+    connect(qobject_cast<QPushButton*>(control(kNextId)), &QPushButton::clicked, this,
+            &CMainDialog::OnNext);
+    connect(tabBar(), &QTabBar::currentChanged, this, &CMainDialog::OnSelchangeTab);
 
     control(kCancelId)->setFocus();
 }
@@ -86,6 +90,32 @@ QWidget* CMainDialog::control(int id) const {
 
 QTabBar* CMainDialog::tabBar() const {
     return qobject_cast<TabControl*>(control(kTabControlId))->tabBar();
+}
+
+void CMainDialog::OnSelchangeTab() { showPage(tabBar()->currentIndex()); }
+
+void CMainDialog::OnNext() {
+    const int page = tabBar()->currentIndex();
+    if (page < 0 || page >= kLastTabPage) return;
+    {
+        // Qt's tab bar announces every change of index; blocked here, Next
+        // switches the page once, below, rather than once more through
+        // OnSelchangeTab.
+        const QSignalBlocker quiet(tabBar());
+        tabBar()->setCurrentIndex(page + 1);
+    }
+    showPage(tabBar()->currentIndex());
+}
+
+// Exactly the controls of `page` are visible among the pages' controls
+// afterwards, whatever was visible before; the buttons under the tab control
+// are no page's and stay as they are. Hiding a control leaves its text, list
+// and selection alone. Next >> shows wherever there is a next page to go to.
+void CMainDialog::showPage(int page) {
+    for (int index = 0; index < kTabPageCount; ++index) {
+        for (int id : kTabPages[index].controlIds) control(id)->setVisible(index == page);
+    }
+    control(kNextId)->setVisible(page >= 0 && page < kLastTabPage);
 }
 
 void CMainDialog::setStartTexts() {

@@ -59,6 +59,13 @@ public:
 public slots:
     void OnSubmit();
 
+    // The user chose a tab, by mouse or keyboard: its page's controls show
+    // and every other page's hide.
+    void OnSelchangeTab();
+
+    // Steps from the current page to the next; nothing on the last page.
+    void OnNext();
+
     // Closing is refused while a submission is under way.
     void reject() override;
 
@@ -66,6 +73,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showPage(int page);
     void setStartTexts();
     void setAccessibleLabels();
     void createProfileFolder();

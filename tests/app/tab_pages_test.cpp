@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app_test_support.h"
+#include "res/dialog_templates.h"
+
+namespace tavimor {
+namespace {
+
+using namespace testing_support;
+
+constexpr int kNext = 1087;
+const std::set<int> kOnNoPage = {2, 57670, 1000, 1072, 1073, 1074, kNext};
+
+TEST(PageTable, EveryControlOfTheFormStandsOnExactlyOnePage) {
+    const std::size_t sizes[kTabPageCount] = {4, 1, 14, 8, 12, 20, 4};
+    std::map<int, int> pageOf;
+    for (int page = 0; page < kTabPageCount; ++page) {
+        EXPECT_EQ(kTabPages[page].controlIds.size(), sizes[page]) << "page " << page;
+        for (int id : kTabPages[page].controlIds) {
+            EXPECT_TRUE(pageOf.emplace(id, page).second) << id << " is on two pages";
+        }
+    }
+    EXPECT_EQ(kMainDialogTemplate.controls.size(), 70u);
+    for (const DialogControl& control : kMainDialogTemplate.controls) {
+        EXPECT_NE(pageOf.count(control.id), kOnNoPage.count(control.id)) << control.id;
+    }
+}
+
+class TabPages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    bool nextShown() const { return dialog.control(kNext)->isVisibleTo(&dialog); }
+    void pressNext() { QTest::mouseClick(dialog.control(kNext), Qt::LeftButton); }
+
+    // Exactly `page` shows, its tab is highlighted, and the page-less
+    // controls all stand (Next >> aside, which is checked on its own).
+    void expectOnPage(int page) {
+        EXPECT_EQ(dialog.tabBar()->currentIndex(), page);
+        EXPECT_EQ(visiblePageControls(dialog), pageControls(page)) << "on page " << page;
+        for (int id : kOnNoPage) {
+            EXPECT_TRUE(id == kNext || dialog.control(id)->isVisibleTo(&dialog)) << id;
+        }
+    }
+
+    RecordingPrompts prompts;
+    CMainDialog dialog{prompts, "127.0.0.1:9"};
+};
+
+TEST_F(TabPages, NextWalksThroughEveryPageAndHidesItselfOnTheLast) {
+    expectOnPage(0);
+    EXPECT_TRUE(nextShown());
+    QSignalSpy tabSignals(dialog.tabBar(), &QTabBar::currentChanged);
+    for (int page = 1; page < kTabPageCount; ++page) {
+        pressNext();
+        expectOnPage(page);
+        EXPECT_EQ(nextShown(), page < kLastTabPage) << "on page " << page;
+    }
+    EXPECT_EQ(tabSignals.count(), 0) << "Next also switched pages through the tab handler";
+    dialog.OnNext();  // nothing left to step to
+    expectOnPage(kLastTabPage);
+}
+
+TEST_F(TabPages, ChoosingATabByMouseOrKeyboardShowsExactlyItsPage) {
+    pressNext();
+    chooseTab(dialog, 4);
+    expectOnPage(4);
+    dialog.tabBar()->setFocus();
+    QTest::keyClick(dialog.tabBar(), Qt::Key_Right);
+    expectOnPage(5);
+    QTest::keyClick(dialog.tabBar(), Qt::Key_Left);
+    QTest::keyClick(dialog.tabBar(), Qt::Key_Left);
+    expectOnPage(3);
+    pressNext();  // tab 3 then Next: where four Nexts from the start end
+    expectOnPage(4);
+}
+
+TEST_F(TabPages, NextIsShownExactlyWhereThereIsANextPage) {
+    for (int i = 0; i < kLastTabPage; ++i) pressNext();
+    ASSERT_FALSE(nextShown());
+    chooseTab(dialog, 0);  // back from the last page by tab
+    expectOnPage(0);
+    EXPECT_TRUE(nextShown());
+    chooseTab(dialog, kLastTabPage);  // and to it by tab
+    EXPECT_FALSE(nextShown());
+}
+
+TEST_F(TabPages, FocusStartsOnCancelAndTabFollowsTheTemplateOnTheShownPage) {
+    EXPECT_EQ(QApplication::focusWidget(), dialog.control(2));
+    chooseTab(dialog, 2);
+    dialog.control(2)->setFocus();
+    const std::vector<int> expected = {2,    57670, 1000, 1002, 1005, 1007, 1009, 1011,
+                                       1065, 1067,  1072, 1073, 1074, kNext, 2};
+    std::vector<int> visited;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        // The tab labels and a combo box's edit field stand for their control.
+        QWidget* owner = focus == dialog.tabBar() || qobject_cast<QComboBox*>(focus->parentWidget())
+                             ? focus->parentWidget()
+                             : focus;
+        visited.push_back(owner->objectName().toInt());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+}  // namespace
+}  // namespace tavimor
