@@ -39,7 +39,10 @@ void BM_ReplyScan(benchmark::State& state) {
     std::string pages;  // enough consecutive copies to cut any piece from
     while (pages.size() < kPiece + page.size()) pages += page;
     const std::string idLine = "<b>Your ID Code is : 48213</b><br>\n";
-    const std::size_t bodyBytes = replyBytes - idLine.size() - page.size();
+    // Whole pages only, so that the ID line starts a line of its own.
+    const std::size_t bodyBytes =
+        (replyBytes - idLine.size() - page.size()) / page.size() * page.size();
+    const std::size_t totalBytes = bodyBytes + idLine.size() + page.size();
 
     for (auto _ : state) {
         tavimor::ReplyScanner scanner;
@@ -60,7 +63,7 @@ void BM_ReplyScan(benchmark::State& state) {
         benchmark::DoNotOptimize(scanner.idCodeReply().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(replyBytes));
+                            static_cast<int64_t>(totalBytes));
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_KiB"] = static_cast<double>(usage.ru_maxrss);

@@ -97,6 +97,8 @@ struct WireCase {
     std::vector<std::string> codes;  // category, bg, link, vlink, alink, sbar, sbartxt, category_num
 };
 
+void PrintTo(const WireCase& c, std::ostream* out) { *out << c.name; }
+
 SiteProfile awkwardProfile() {
     SiteProfile p;
     p.user_name = "Tom & Jerry";
@@ -104,7 +106,7 @@ SiteProfile awkwardProfile() {
     p.password = "p=a&s%s 100%";
     p.site_name = "Site\r\nName\twith breaks";
     p.site_URL = "http://example.com/?q=1&r=2#top";
-    p.logo_location = std::string("nul\0byte", 8);
+    for (int b = 0; b < 256; ++b) p.logo_location += static_cast<char>(b);  // every byte
     p.logo_href = "\xC3\xA9t\xC3\xA9 \xFF\x80";
     p.bg_colour = "Red";
     p.alink_colour = "Blue";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ struct ReplyCase {
     std::string reply;
     std::string expected;
 };
+
+inline void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
 
 inline std::vector<ReplyCase> replyCases() {
     const std::string head = "<html><body>\n<h1>Thank you</h1>\n";
