@@ -219,6 +219,8 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
         set(easy, CURLOPT_NOSIGNAL, 1L) &&
         set(easy, CURLOPT_CONNECTTIMEOUT_MS,
             static_cast<long>(std::chrono::milliseconds(limits.connectTimeout).count())) &&
+        set(easy, CURLOPT_TIMEOUT_MS,
+            static_cast<long>(std::chrono::milliseconds(limits.totalTimeout).count())) &&
         set(easy, CURLOPT_WRITEFUNCTION, onBodyBytes) &&
         set(easy, CURLOPT_WRITEDATA, &transfer) &&
         set(easy, CURLOPT_HEADERFUNCTION, onHeaderBytes) &&

@@ -31,7 +31,8 @@ bool isValidHostAndPort(std::string_view hostAndPort);
 // and nothing else: no Accept, no Expect, no Referer, no cookies. Goes through
 // the proxy named by the usual proxy environment variables, follows no
 // redirect, gives up when connecting takes longer than
-// `limits.connectTimeout` or no byte moves for `limits.stallTimeout`.
+// `limits.connectTimeout`, when no byte moves for `limits.stallTimeout`, or
+// when the whole exchange takes longer than `limits.totalTimeout`.
 // Installs no signal handlers, so it may run on any thread.
 HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
                         std::string_view body, const ExchangeLimits& limits,

@@ -28,6 +28,10 @@ bool InitHttpClient();
 struct ExchangeLimits {
     std::chrono::seconds connectTimeout{30};  // to establish the connection
     std::chrono::seconds stallTimeout{60};    // with no byte of the reply arriving
+    // For the whole exchange: a reply that trickles in a byte at a time never
+    // stalls, and the dialog takes no input while it waits, so without this
+    // limit such a service could hold the application for ever.
+    std::chrono::seconds totalTimeout{300};
 };
 
 // What one exchange with the service produced.

@@ -44,7 +44,7 @@ const std::string kConnectError = "Error Connecting....Please try again!";
 const std::string kNoIdCode = "There was an error.  Please check your data and try again.";
 
 // Short enough that a test waiting on one finishes in a few seconds.
-const ExchangeLimits kShortLimits{1s, 1s};
+const ExchangeLimits kShortLimits{1s, 1s, 10s};
 
 struct MessageLog {
     std::vector<std::string> shown;
@@ -250,6 +250,21 @@ TEST(RegistrationExchange, SlowButSteadyReplyIsReadToTheEnd) {
     const ExchangeResult result = RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), kShortLimits);
     EXPECT_FALSE(result.failed) << result.errorDetail;
     EXPECT_EQ(result.idCodeReply, "Your ID Code is : 48213");
+}
+
+TEST(RegistrationExchange, TricklingReplyIsCutOffAtTheTotalLimit) {
+    Scenario scenario = pageScenario(standin::idPage());
+    scenario.delivery = Scenario::Delivery::Slow;
+    scenario.pieceSize = 1;
+    scenario.pause = 100ms;  // never stalls, but would take minutes to finish
+    StandinService service(scenario);
+    const auto start = std::chrono::steady_clock::now();
+    const ExchangeResult result =
+        RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), {1s, 1s, 2s});
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(result.failed);
+    EXPECT_GE(waited, 2s);
+    EXPECT_LT(waited, 6s);
 }
 
 TEST(RegistrationExchange, SilentServiceCountsAsAFailureOnceTheStallLimitPasses) {
