@@ -26,6 +26,8 @@ constexpr int kCancelId = 2;
 constexpr int kTabControlId = 1000;
 constexpr int kSubmitId = 1074;
 constexpr int kNextId = 1087;
+constexpr int kSaveId = 1072;
+constexpr int kLoadId = 1073;
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -77,6 +79,10 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     connect(qobject_cast<QPushButton*>(control(kNextId)), &QPushButton::clicked, this,
             &CMainDialog::OnNext);
     connect(tabBar(), &QTabBar::currentChanged, this, &CMainDialog::OnSelchangeTab);
+    connect(qobject_cast<QPushButton*>(control(kSaveId)), &QPushButton::clicked, this,
+            &CMainDialog::OnSave);
+    connect(qobject_cast<QPushButton*>(control(kLoadId)), &QPushButton::clicked, this,
+            &CMainDialog::OnLoad);
 
     control(kCancelId)->setFocus();
 }

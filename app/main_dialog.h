@@ -66,6 +66,13 @@ public slots:
     // Steps from the current page to the next; nothing on the last page.
     void OnNext();
 
+    // Save (1072): copies the controls into the record and writes it to a
+    // file the user picks. Load (1073): reads a file the user picks into the
+    // record and its controls, keeping the page and what is shown; on any
+    // failure both stay as they were and a message says why.
+    void OnSave();
+    void OnLoad();
+
     // Closing is refused while a submission is under way.
     void reject() override;
 

@@ -1,16 +1,70 @@
 #include "app/user_prompts.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace tavimor {
+namespace {
+
+constexpr auto kTitle = "Tavimor";
+
+QString runFileDialog(QWidget* parent, FileDialogPurpose purpose, const QString& folder,
+                      const QString& filterLabel) {
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, purpose, folder, filterLabel);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
 
 void MessageBoxPrompts::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavimor"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kTitle), text, QMessageBox::Ok,
                     parent);
     // The text is shown exactly as given: a reply captured from the service is
     // never to be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+QString MessageBoxPrompts::chooseFileToSave(QWidget* parent, const QString& folder,
+                                            const QString& filterLabel) {
+    return runFileDialog(parent, FileDialogPurpose::Save, folder, filterLabel);
+}
+
+QString MessageBoxPrompts::chooseFileToLoad(QWidget* parent, const QString& folder,
+                                            const QString& filterLabel) {
+    return runFileDialog(parent, FileDialogPurpose::Load, folder, filterLabel);
+}
+
+bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    // The questions asked are about replacing a file: a stray Enter keeps it.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
+                                            const QString& folder, const QString& filterLabel) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), folder);
+    // Qt's own dialog, not the desktop's: only it shows the file-type label
+    // exactly as given, where a desktop dialog may rewrite or drop it.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setNameFilter(filterLabel);
+    // ".dat", ".DAT" and ".Dat" files are all profiles.
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setDefaultSuffix(QString());
+    if (purpose == FileDialogPurpose::Save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return dialog;
 }
 
 }  // namespace tavimor

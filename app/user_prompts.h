@@ -2,27 +2,56 @@
 
 #include <QString>
 
+#include <memory>
+
+class QFileDialog;
 class QWidget;
 
 namespace tavimor {
 
 // Everything the dialogs ask of the user or tell them goes through this one
 // interface, so the application shows real modal boxes while tests hand in a
-// recorder (and, for questions, the answer to give). Further kinds of prompt,
-// such as choosing a file to save or load or asking yes or no, belong here
-// beside showMessage.
+// recorder (and, for questions, the answer to give).
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
     // A modal message with a single OK button; returns once it is dismissed.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+
+    // The path of the file to save to, or an empty string when the user
+    // cancelled. The dialog opens in `folder` with the one file-type entry
+    // `filterLabel`, proposes no name, adds no suffix, and asks before an
+    // existing file is picked.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& folder,
+                                     const QString& filterLabel) = 0;
+
+    // The path of an existing file to load, or an empty string when the user
+    // cancelled; opens in `folder` with the one file-type entry `filterLabel`.
+    virtual QString chooseFileToLoad(QWidget* parent, const QString& folder,
+                                     const QString& filterLabel) = 0;
+
+    // A modal question answered Yes (true) or No.
+    virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
 };
 
-// The real prompts: Qt's standard boxes, titled with the application's name.
+// The real prompts: Qt's standard boxes, titled with the application's name,
+// and Qt's own file dialog.
 class MessageBoxPrompts final : public UserPrompts {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
+    QString chooseFileToSave(QWidget* parent, const QString& folder,
+                             const QString& filterLabel) override;
+    QString chooseFileToLoad(QWidget* parent, const QString& folder,
+                             const QString& filterLabel) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
 };
+
+enum class FileDialogPurpose { Save, Load };
+
+// The file dialog MessageBoxPrompts runs, set up but not shown, so that its
+// settings can be checked without a user to close it.
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
+                                            const QString& folder, const QString& filterLabel);
 
 }  // namespace tavimor

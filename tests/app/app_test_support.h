@@ -6,9 +6,11 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <deque>
 #include <ostream>
 #include <set>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/main_dialog.h"
@@ -22,13 +24,50 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace tavimor::testing_support {
 
-// Records every message instead of showing it.
+// Records every message, file dialog and question instead of showing it, and
+// answers with what the test queued: the files to pick (an empty string, or
+// nothing queued, cancels) and the yes/no answers (nothing queued says No).
 class RecordingPrompts final : public UserPrompts {
 public:
+    struct FileDialogShown {
+        FileDialogPurpose purpose;
+        QString folder;
+        QString filterLabel;
+    };
+
     void showMessage(QWidget* /*parent*/, const QString& text) override {
         messages.push_back(text);
     }
+    QString chooseFileToSave(QWidget* /*parent*/, const QString& folder,
+                             const QString& filterLabel) override {
+        fileDialogs.push_back({FileDialogPurpose::Save, folder, filterLabel});
+        return next(filesToPick, QString());
+    }
+    QString chooseFileToLoad(QWidget* /*parent*/, const QString& folder,
+                             const QString& filterLabel) override {
+        fileDialogs.push_back({FileDialogPurpose::Load, folder, filterLabel});
+        return next(filesToPick, QString());
+    }
+    bool askYesNo(QWidget* /*parent*/, const QString& question) override {
+        questions.push_back(question);
+        return next(answers, false);
+    }
+
+    std::deque<QString> filesToPick;
+    std::deque<bool> answers;
+
     std::vector<QString> messages;
+    std::vector<FileDialogShown> fileDialogs;
+    std::vector<QString> questions;
+
+private:
+    template <class T>
+    static T next(std::deque<T>& queue, T whenEmpty) {
+        if (queue.empty()) return whenEmpty;
+        T front = std::move(queue.front());
+        queue.pop_front();
+        return front;
+    }
 };
 
 inline QString qs(std::string_view text) {

@@ -16,6 +16,9 @@ namespace {
 class SilentPrompts final : public UserPrompts {
 public:
     void showMessage(QWidget* /*parent*/, const QString& /*text*/) override {}
+    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseFileToLoad(QWidget*, const QString&, const QString&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&) override { return false; }
 };
 
 void BM_EmptyDialogWithTabBar(benchmark::State& state) {
