@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/group_frame.h"
+#include "app/picture_control.h"
 #include "app/tab_control.h"
 #include "res/combo_lists.h"
 
@@ -96,12 +97,8 @@ QWidget* makeControl(const DialogControl& control, const DialogUnits& units, QWi
     case ControlKind::ComboBox:
         return makeCombo(control, units, parent);
     case ControlKind::Picture:
-    case ControlKind::Icon: {
-        auto* picture = new QLabel(parent);
-        picture->setFrameShape(QFrame::StyledPanel);
-        picture->setScaledContents(true);
-        return picture;
-    }
+    case ControlKind::Icon:
+        return new PictureControl(control.resourceId, parent);
     }
     return new QWidget(parent);
 }

@@ -1,0 +1,80 @@
+#include "app/help_window.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "app/app_resources.h"
+#include "app/tab_pages.h"
+
+namespace tavimor {
+namespace {
+
+constexpr auto kHelpDocument = ":/help/help.html";
+constexpr auto kTopOfHelp = "top";
+
+// One section per tab page, in tab order.
+constexpr std::array<const char*, kTabPageCount> kPageSections = {
+    "welcome",      "screen-shot",    "contact-info", "your-logo",
+    "color-scheme", "favorite-links", "target-search",
+};
+
+}  // namespace
+
+QString helpSectionForPage(int page) {
+    if (page < 0 || page >= kTabPageCount) return QString::fromLatin1(kTopOfHelp);
+    return QString::fromLatin1(kPageSections[static_cast<std::size_t>(page)]);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+    setWindowTitle(QStringLiteral("Tavimor Help"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+
+    // Links are followed here rather than by the browser, which would try to
+    // open any address it is given as a document of its own and leave the
+    // reader on an empty page.
+    browser_->setOpenLinks(false);
+    browser_->setOpenExternalLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+
+    registerResources();
+    QFile document(QString::fromLatin1(kHelpDocument));
+    if (document.open(QIODevice::ReadOnly)) {
+        browser_->setHtml(QString::fromUtf8(document.readAll()));
+    } else {
+        browser_->setPlainText(
+            QStringLiteral("The help could not be read from the program (%1). "
+                           "Reinstalling Tavimor should bring it back.")
+                .arg(document.errorString()));
+    }
+
+    // Room for lines of comfortable reading length and a good part of a
+    // section, measured in the window's own font.
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 36);
+}
+
+void HelpWindow::showSection(const QString& sectionId) {
+    section_ = sectionId;
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    browser_->scrollToAnchor(sectionId);
+}
+
+void HelpWindow::followLink(const QUrl& link) {
+    // Only the document's own sections are places to go.
+    if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
+        section_ = link.fragment();
+        browser_->scrollToAnchor(section_);
+    }
+}
+
+}  // namespace tavimor
