@@ -1,17 +1,23 @@
 #include "app/main_dialog.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 
 #include <exception>
 #include <thread>
 
+#include "app/about_dialog.h"
 #include "app/busy_scope.h"
+#include "app/help_window.h"
+#include "app/picture_control.h"
 #include "app/tab_control.h"
 #include "app/tab_pages.h"
 #include "app/template_builder.h"
@@ -28,6 +34,10 @@ constexpr int kSubmitId = 1074;
 constexpr int kNextId = 1087;
 constexpr int kSaveId = 1072;
 constexpr int kLoadId = 1073;
+constexpr int kHelpId = 57670;
+
+// String resource 101, the context menu's entry for the About box.
+constexpr auto kAboutMenuEntry = "&About Tavimor...";
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -83,6 +93,12 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
             &CMainDialog::OnSave);
     connect(qobject_cast<QPushButton*>(control(kLoadId)), &QPushButton::clicked, this,
             &CMainDialog::OnLoad);
+    connect(qobject_cast<QPushButton*>(control(kHelpId)), &QPushButton::clicked, this,
+            &CMainDialog::OnHelp);
+    // F1 asks for help from anywhere in the dialog, whichever control has
+    // the focus.
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CMainDialog::OnHelp);
+    setWindowIcon(applicationIcon());
 
     control(kCancelId)->setFocus();
 }
@@ -212,6 +228,29 @@ ExchangeResult CMainDialog::runExchangeKeepingUiAlive() {
     }
     submitting_ = false;
     return result;
+}
+
+void CMainDialog::OnHelp() {
+    // A window of its own, yet the dialog's child: the dialog's modality
+    // leaves its own child windows usable, and it goes when the dialog goes.
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->showSection(helpSectionForPage(tabBar()->currentIndex()));
+}
+
+void CMainDialog::OnAbout() {
+    CAboutDialog about(this);
+    about.exec();
+}
+
+void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    const QAction* about = menu.addAction(QString::fromLatin1(kAboutMenuEntry));
+    if (menu.exec(event->globalPos()) == about) OnAbout();
+}
+
+void CMainDialog::done(int result) {
+    if (helpWindow_) helpWindow_->close();
+    QDialog::done(result);
 }
 
 void CMainDialog::reject() {

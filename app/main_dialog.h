@@ -10,10 +10,12 @@
 #include "profile/site_profile.h"
 #include "submit/registration.h"
 
+class QContextMenuEvent;
 class QTabBar;
 
 namespace tavimor {
 
+class HelpWindow;
 class UserPrompts;
 
 // The application's one window: the seven-page form built from template 102,
@@ -73,11 +75,26 @@ public slots:
     void OnSave();
     void OnLoad();
 
+    // Help (57670) and F1: the help window, opened at the section that
+    // explains the current page. There is one at most; asked for again, it
+    // comes to the front at the page now current.
+    void OnHelp();
+
+    // The About box, modally; reached from the dialog's context menu.
+    void OnAbout();
+
     // Closing is refused while a submission is under way.
     void reject() override;
 
+    // The help window closes when the dialog ends, however it ends.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+    // Desktops offer no way to add an entry to a window's own menu, so
+    // "&About Tavimor..." stands in a context menu of the dialog instead.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void showPage(int page);
@@ -93,6 +110,7 @@ private:
     std::string idCodeReply_;
     QString profileFolder_;
     bool submitting_ = false;
+    HelpWindow* helpWindow_ = nullptr;
 };
 
 }  // namespace tavimor
