@@ -82,3 +82,25 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The app wired to the stand-in registration service on 127.0.0.1, built in a
+# folder of its own so that the main build keeps the real service's address.
+# The stand-in runs while the app does and stops when it closes.
+DEMO_DIR ?= build-demo
+DEMO_PORT ?= 18080
+
+.PHONY: demo screenshots package
+
+demo: deps
+	cmake -S . -B $(DEMO_DIR) -G Ninja -DTAVIMOR_REGISTRATION_HOST=127.0.0.1:$(DEMO_PORT)
+	cmake --build $(DEMO_DIR) -j $(JOBS) --target tavimor tavimor-standin
+	scripts/demo $(DEMO_DIR) $(DEMO_PORT)
+
+# Every page of the dialog, drawn without a display, into docs/screenshots/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/tavimor-screenshots docs/screenshots
+
+# The Debian package: $(BUILD_DIR)/tavimor_<version>_<architecture>.deb,
+# installable with `apt install ./$(BUILD_DIR)/tavimor_*.deb`.
+package: build
+	cmake --build $(BUILD_DIR) --target package
