@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "app/app_resources.h"
@@ -67,6 +69,20 @@ void HelpWindow::showSection(const QString& sectionId) {
     raise();
     activateWindow();
     browser_->scrollToAnchor(sectionId);
+}
+
+void HelpWindow::placeBeside(const QWidget* other) {
+    const QScreen* screen = other->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect beside = other->frameGeometry();
+    constexpr int kGap = 8;
+    int x = beside.right() + 1 + kGap;
+    if (x + width() > room.right() + 1) x = beside.left() - kGap - width();
+    if (x < room.left()) return;
+    const int lowest = std::max(room.top(), room.bottom() + 1 - height());
+    const int y = std::clamp(beside.top(), room.top(), lowest);
+    move(x, y);
 }
 
 void HelpWindow::followLink(const QUrl& link) {

@@ -26,6 +26,11 @@ public:
     // with the section of the given id at the top.
     void showSection(const QString& sectionId);
 
+    // Moves the window next to `other`, to its right or else to its left,
+    // where the screen has room for it whole; otherwise the window manager
+    // places it. Reading the help then hides none of the form.
+    void placeBeside(const QWidget* other);
+
     // The section last asked for.
     const QString& currentSection() const { return section_; }
 

@@ -233,7 +233,10 @@ ExchangeResult CMainDialog::runExchangeKeepingUiAlive() {
 void CMainDialog::OnHelp() {
     // A window of its own, yet the dialog's child: the dialog's modality
     // leaves its own child windows usable, and it goes when the dialog goes.
-    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow(this);
+        helpWindow_->placeBeside(this);
+    }
     helpWindow_->showSection(helpSectionForPage(tabBar()->currentIndex()));
 }
 

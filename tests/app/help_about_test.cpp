@@ -188,35 +188,36 @@ TEST_P(AboutFromContextMenu, OpensTheAboutBoxWhichCloses) {
     bool okIsDefault = false;
     bool iconDrawn = false;
     bool closed = false;
+    const auto openMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    const auto openAbout = [] {
+        return qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
+    };
     QObject waiting;  // declared last, so it goes first
-    whenReady(&waiting, [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
-              [&] {
-                  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                  for (QAction* action : menu->actions()) menuEntries << action->text();
-                  if (menu->actions().isEmpty()) {
-                      menu->close();
-                      return;
-                  }
-                  const QRect entry = menu->actionGeometry(menu->actions().first());
-                  QTest::mouseClick(menu, Qt::LeftButton, {}, entry.center());
-              });
-    whenReady(
-        &waiting, [] { return qobject_cast<CAboutDialog*>(QApplication::activeModalWidget()) != nullptr; },
-        [&] {
-            auto* about = qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
-            caption = about->windowTitle();
-            for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
-            auto* ok = about->findChild<QPushButton*>(QStringLiteral("1"));
-            okIsDefault = ok && ok->isDefault();
-            auto* icon = about->findChild<PictureControl*>();
-            iconDrawn = icon && icon->hasPicture() && icon->isVisible();
-            if (GetParam() == CloseBy::Escape) {
-                QTest::keyClick(about, Qt::Key_Escape);
-            } else if (ok) {
-                QTest::mouseClick(ok, Qt::LeftButton);
-            }
-            closed = !about->isVisible();
-        });
+    whenReady(&waiting, [&] { return openMenu() != nullptr; }, [&] {
+        QMenu* menu = openMenu();
+        for (QAction* action : menu->actions()) menuEntries << action->text();
+        if (menu->actions().isEmpty()) {
+            menu->close();
+            return;
+        }
+        const QRect entry = menu->actionGeometry(menu->actions().first());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, entry.center());
+    });
+    whenReady(&waiting, [&] { return openAbout() != nullptr; }, [&] {
+        CAboutDialog* about = openAbout();
+        caption = about->windowTitle();
+        for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
+        auto* ok = about->findChild<QPushButton*>(QStringLiteral("1"));
+        okIsDefault = ok && ok->isDefault();
+        auto* icon = about->findChild<PictureControl*>();
+        iconDrawn = icon && icon->hasPicture() && icon->isVisible();
+        if (GetParam() == CloseBy::Escape) {
+            QTest::keyClick(about, Qt::Key_Escape);
+        } else if (ok) {
+            QTest::mouseClick(ok, Qt::LeftButton);
+        }
+        closed = !about->isVisible();
+    });
 
     QWidget* welcomeText = dialog.control(1081);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, welcomeText->rect().center(),
@@ -225,7 +226,8 @@ TEST_P(AboutFromContextMenu, OpensTheAboutBoxWhichCloses) {
 
     EXPECT_EQ(menuEntries, QStringList{QStringLiteral("&About Tavimor...")});
     EXPECT_EQ(caption, QStringLiteral("About Tavimor"));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Tavimor Version 1.0"))) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Tavimor Version 1.0")))
+        << texts.join('|').toStdString();
     EXPECT_TRUE(okIsDefault);
     EXPECT_TRUE(iconDrawn);
     EXPECT_TRUE(closed);
