@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
+    // Absolute, since the current directory changes below.
+    const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     if (!QDir().mkpath(output.path())) {
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
         return 1;
