@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QtGlobal>
 
 #include <array>
 #include <utility>
@@ -61,6 +62,11 @@ PictureControl::PictureControl(int resourceId, QWidget* parent)
     : QWidget(parent), resourceId_(resourceId) {
     const QString path = pictureResourcePath(resourceId);
     if (!path.isEmpty()) renderer_.load(path);
+    if (!renderer_.isValid()) {
+        // Only a broken build gets here; the frame keeps the layout intact.
+        qWarning("tavimor: picture %d could not be drawn from \"%s\"", resourceId,
+                 qPrintable(path));
+    }
     renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
     setFocusPolicy(Qt::NoFocus);
 }
