@@ -45,6 +45,14 @@ const std::string kNoIdCode = "There was an error.  Please check your data and t
 // Short enough that a test waiting on one finishes in a few seconds.
 const ExchangeLimits kShortLimits{1s, 1s, 10s};
 
+// Runs the exchange against `hostAndPort` and notes how long it took.
+std::pair<ExchangeResult, std::chrono::steady_clock::duration> timedExchange(
+    const std::string& hostAndPort, const ExchangeLimits& limits = kShortLimits) {
+    const auto start = std::chrono::steady_clock::now();
+    ExchangeResult result = RunRegistrationExchange(SiteProfile{}, hostAndPort, limits);
+    return {std::move(result), std::chrono::steady_clock::now() - start};
+}
+
 struct MessageLog {
     std::vector<std::string> shown;
     ShowMessage recorder() {
@@ -220,10 +228,7 @@ TEST(RegistrationExchange, TricklingReplyIsCutOffAtTheTotalLimit) {
     scenario.pieceSize = 1;
     scenario.pause = 100ms;  // never stalls, but would take minutes to finish
     StandinService service(scenario);
-    const auto start = std::chrono::steady_clock::now();
-    const ExchangeResult result =
-        RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), {1s, 1s, 2s});
-    const auto waited = std::chrono::steady_clock::now() - start;
+    const auto [result, waited] = timedExchange(service.hostAndPort(), {1s, 1s, 2s});
     EXPECT_TRUE(result.failed);
     // curl starts its own clock a little after ours.
     EXPECT_GE(waited, 1500ms);
@@ -234,9 +239,7 @@ TEST(RegistrationExchange, SilentServiceCountsAsAFailureOnceTheStallLimitPasses)
     Scenario scenario = pageScenario(standin::idPage());
     scenario.delivery = Scenario::Delivery::Silent;
     StandinService service(scenario);
-    const auto start = std::chrono::steady_clock::now();
-    const ExchangeResult result = RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), kShortLimits);
-    const auto waited = std::chrono::steady_clock::now() - start;
+    const auto [result, waited] = timedExchange(service.hostAndPort());
     EXPECT_TRUE(result.failed);
     EXPECT_THAT(result.errorDetail, testing::HasSubstr("no data"));
     EXPECT_EQ(result.idCodeReply, "");
@@ -257,10 +260,8 @@ TEST(RegistrationExchange, ConnectAttemptGivesUpAtTheConnectLimit) {
         connect(fd, reinterpret_cast<sockaddr*>(&address), size);
         fillers.push_back(fd);
     }
-    const auto start = std::chrono::steady_clock::now();
-    const ExchangeResult result = RunRegistrationExchange(
-        SiteProfile{}, "127.0.0.1:" + std::to_string(ntohs(address.sin_port)), kShortLimits);
-    const auto waited = std::chrono::steady_clock::now() - start;
+    const auto [result, waited] =
+        timedExchange("127.0.0.1:" + std::to_string(ntohs(address.sin_port)));
     for (int fd : fillers) close(fd);
     close(listener);
     EXPECT_TRUE(result.failed);
