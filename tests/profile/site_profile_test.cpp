@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -31,34 +32,24 @@ TEST(ProfileFields, CanonicalOrderMatchesTheRecordLayout) {
     EXPECT_EQ(kProfileFields.back().key, "category_num");
 }
 
-TEST(ProfileFields, KeysControlsAndLabelsAreDistinct) {
+// Keys, controls and labels are distinct, every field sits on a form page,
+// and only the combo boxes (which have lists) start with a "pick one" text.
+TEST(ProfileFields, DistinctNamesAndTheStartTextsOfAFreshDialog) {
     std::set<std::string_view> keys, labels;
     std::set<int> controls;
+    std::map<std::string_view, int> startTexts;
     for (const ProfileField& field : kProfileFields) {
         EXPECT_TRUE(keys.insert(field.key).second) << field.key;
         EXPECT_TRUE(labels.insert(field.label).second) << field.label;
         EXPECT_TRUE(controls.insert(field.controlId).second) << field.controlId;
-        EXPECT_GE(field.page, 2) << field.key;
-        EXPECT_LE(field.page, 6) << field.key;
+        EXPECT_TRUE(field.page >= 2 && field.page <= 6) << field.key;
+        ++startTexts[field.startText];
+        EXPECT_EQ(!comboEntries(field.controlId).empty(),
+                  field.startText == "Please Select One" || field.startText == "All Categories")
+            << field.key;
     }
-}
-
-TEST(ProfileFields, StartTextsOfAFreshDialog) {
-    int http = 0, pleaseSelect = 0, allCategories = 0, empty = 0;
-    for (const ProfileField& field : kProfileFields) {
-        if (field.startText == "http://") ++http;
-        else if (field.startText == "Please Select One") ++pleaseSelect;
-        else if (field.startText == "All Categories") ++allCategories;
-        else if (field.startText.empty()) ++empty;
-        // Only the combo boxes have lists; their start texts say "pick one".
-        const bool isCombo = !comboEntries(field.controlId).empty();
-        EXPECT_EQ(isCombo, field.startText == "Please Select One" ||
-                               field.startText == "All Categories") << field.key;
-    }
-    EXPECT_EQ(http, 7);
-    EXPECT_EQ(pleaseSelect, 7);
-    EXPECT_EQ(allCategories, 1);
-    EXPECT_EQ(empty, 10);
+    EXPECT_EQ(startTexts, (std::map<std::string_view, int>{
+                              {"http://", 7}, {"Please Select One", 7}, {"All Categories", 1}, {"", 10}}));
 }
 
 TEST(SiteProfile, FieldsAreFoundAndReplacedByNameAndHeldVerbatim) {
