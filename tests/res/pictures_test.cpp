@@ -43,25 +43,6 @@ const std::vector<Picture> kPictures = {
     {":/icons/tavimor.svg", {16, 16}},
 };
 
-struct RenderStats {
-    int distinctColours = 0;
-    double opaqueShare = 0.0;  // pixels with alpha above half, of all pixels
-};
-
-RenderStats measure(const QImage& image) {
-    QSet<QRgb> colours;
-    long opaque = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            colours.insert(pixel);
-            if (qAlpha(pixel) > 127) ++opaque;
-        }
-    }
-    const long all = long(image.width()) * image.height();
-    return {int(colours.size()), all == 0 ? 0.0 : double(opaque) / double(all)};
-}
-
 class PictureTest : public testing::TestWithParam<Picture> {};
 
 // Qt's renderer draws the SVG Tiny subset and silently skips anything else
@@ -110,9 +91,16 @@ TEST_P(PictureTest, LoadsAndRendersWithoutRendererWarnings) {
 
     // A real drawing, not an empty or single-coloured box: anti-aliased
     // shapes in several colours that cover most of the control.
-    const RenderStats stats = measure(image);
-    EXPECT_GE(stats.distinctColours, 16) << "looks blank or flat";
-    EXPECT_GE(stats.opaqueShare, 0.5) << "mostly transparent";
+    QSet<QRgb> colours;
+    long opaque = 0;  // pixels with alpha above half
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+            opaque += qAlpha(image.pixel(x, y)) > 127;
+        }
+    }
+    EXPECT_GE(colours.size(), 16) << "looks blank or flat";
+    EXPECT_GE(2 * opaque, long(image.width()) * image.height()) << "mostly transparent";
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, PictureTest, testing::ValuesIn(kPictures));
