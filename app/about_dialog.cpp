@@ -11,8 +11,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildDialogFromTemplate(this, kAboutDialogTemplate);
-    constexpr int kOkId = 1;
-    if (auto* ok = findChild<QPushButton*>(QString::number(kOkId))) {
+    if (auto* ok = findChild<QPushButton*>(controlObjectName(ControlId::OkButton))) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }

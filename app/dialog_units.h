@@ -25,9 +25,6 @@ public:
     // to its neighbours, so no caption can grow into another control.
     static DialogUnits fittedTo(const QFont& font, const DialogTemplate& dialogTemplate);
 
-    double pixelsPerUnitX() const { return unitX_; }
-    double pixelsPerUnitY() const { return unitY_; }
-
     int toX(int dlu) const;
     int toY(int dlu) const;
     QRect toPixels(const DluRect& rect) const;

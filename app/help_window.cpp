@@ -8,10 +8,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 #include "app/app_resources.h"
-#include "app/tab_pages.h"
+#include "res/tab_pages.h"
 
 namespace tavimor {
 namespace {
@@ -19,17 +18,12 @@ namespace {
 constexpr auto kHelpDocument = ":/help/help.html";
 constexpr auto kTopOfHelp = "top";
 
-// One section per tab page, in tab order.
-constexpr std::array<const char*, kTabPageCount> kPageSections = {
-    "welcome",      "screen-shot",    "contact-info", "your-logo",
-    "color-scheme", "favorite-links", "target-search",
-};
-
 }  // namespace
 
 QString helpSectionForPage(int page) {
     if (page < 0 || page >= kTabPageCount) return QString::fromLatin1(kTopOfHelp);
-    return QString::fromLatin1(kPageSections[static_cast<std::size_t>(page)]);
+    const std::string_view section = kTabPages[static_cast<std::size_t>(page)].helpSection;
+    return QString::fromLatin1(section.data(), static_cast<qsizetype>(section.size()));
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {

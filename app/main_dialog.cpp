@@ -3,45 +3,32 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
-
-#include <exception>
-#include <thread>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/about_dialog.h"
-#include "app/busy_scope.h"
+#include "app/form_text.h"
 #include "app/help_window.h"
+#include "app/logging.h"
 #include "app/picture_control.h"
 #include "app/tab_control.h"
-#include "app/tab_pages.h"
 #include "app/template_builder.h"
 #include "app/user_prompts.h"
 #include "profile/profile_fields.h"
 #include "res/dialog_templates.h"
+#include "res/tab_pages.h"
 
 namespace tavimor {
 namespace {
 
-constexpr int kCancelId = 2;
-constexpr int kTabControlId = 1000;
-constexpr int kSubmitId = 1074;
-constexpr int kNextId = 1087;
-constexpr int kSaveId = 1072;
-constexpr int kLoadId = 1073;
-constexpr int kHelpId = 57670;
-
 // String resource 101, the context menu's entry for the About box.
 constexpr auto kAboutMenuEntry = "&About Tavimor...";
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString controlText(const QWidget* control) {
     if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
@@ -63,55 +50,58 @@ void setControlText(QWidget* control, const QString& text) {
 
 CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost,
                          QWidget* parent)
-    : QDialog(parent), prompts_(prompts), registrationHost_(registrationHost) {
+    : QDialog(parent),
+      prompts_(prompts),
+      registrationHost_(registrationHost),
+      submission_(new QFutureWatcher<ExchangeResult>(this)) {
     // A window of its own in the task bar: title, system menu, minimise and
     // close, no maximise; the size is fixed by the template.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    for (QWidget* widget : buildDialogFromTemplate(this, kMainDialogTemplate)) {
-        controls_.emplace(widget->objectName().toInt(), widget);
+    const std::vector<QWidget*> widgets = buildDialogFromTemplate(this, kMainDialogTemplate);
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        controls_.emplace(kMainDialogTemplate.controls[i].id, widgets[i]);
     }
 
-    auto* tabs = qobject_cast<TabControl*>(control(kTabControlId));
-    for (const TabPage& page : kTabPages) tabs->addTab(toQString(page.label));
+    auto* tabs = qobject_cast<TabControl*>(control(ControlId::TabControl));
+    for (const TabPage& page : kTabPages) tabs->addTab(textFromBytes(page.label));
     tabs->tabBar()->setCurrentIndex(0);
 
     setStartTexts();
     setAccessibleLabels();
     createProfileFolder();
 
-    connect(qobject_cast<QPushButton*>(control(kSubmitId)), &QPushButton::clicked, this,
-            &CMainDialog::OnSubmit);
-    connect(qobject_cast<QPushButton*>(control(kCancelId)), &QPushButton::clicked, this,
-            &CMainDialog::reject);
-    connect(qobject_cast<QPushButton*>(control(kNextId)), &QPushButton::clicked, this,
-            &CMainDialog::OnNext);
+    const auto onClick = [this](ControlId button, void (CMainDialog::*handler)()) {
+        connect(qobject_cast<QPushButton*>(control(button)), &QPushButton::clicked, this, handler);
+    };
+    onClick(ControlId::SubmitButton, &CMainDialog::OnSubmit);
+    onClick(ControlId::CancelButton, &CMainDialog::reject);
+    onClick(ControlId::NextButton, &CMainDialog::OnNext);
+    onClick(ControlId::SaveButton, &CMainDialog::OnSave);
+    onClick(ControlId::LoadButton, &CMainDialog::OnLoad);
+    onClick(ControlId::HelpButton, &CMainDialog::OnHelp);
     connect(tabBar(), &QTabBar::currentChanged, this, &CMainDialog::OnSelchangeTab);
-    connect(qobject_cast<QPushButton*>(control(kSaveId)), &QPushButton::clicked, this,
-            &CMainDialog::OnSave);
-    connect(qobject_cast<QPushButton*>(control(kLoadId)), &QPushButton::clicked, this,
-            &CMainDialog::OnLoad);
-    connect(qobject_cast<QPushButton*>(control(kHelpId)), &QPushButton::clicked, this,
-            &CMainDialog::OnHelp);
+    connect(submission_, &QFutureWatcher<ExchangeResult>::finished, this,
+            &CMainDialog::finishSubmission);
     // F1 asks for help from anywhere in the dialog, whichever control has
     // the focus.
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CMainDialog::OnHelp);
     setWindowIcon(applicationIcon());
 
-    control(kCancelId)->setFocus();
+    control(ControlId::CancelButton)->setFocus();
 }
 
 CMainDialog::~CMainDialog() = default;
 
-QWidget* CMainDialog::control(int id) const {
+QWidget* CMainDialog::control(ControlId id) const {
     const auto found = controls_.find(id);
     return found == controls_.end() ? nullptr : found->second;
 }
 
 QTabBar* CMainDialog::tabBar() const {
-    return qobject_cast<TabControl*>(control(kTabControlId))->tabBar();
+    return qobject_cast<TabControl*>(control(ControlId::TabControl))->tabBar();
 }
 
 void CMainDialog::OnSelchangeTab() { showPage(tabBar()->currentIndex()); }
@@ -135,21 +125,21 @@ void CMainDialog::OnNext() {
 // and selection alone. Next >> shows wherever there is a next page to go to.
 void CMainDialog::showPage(int page) {
     for (int index = 0; index < kTabPageCount; ++index) {
-        for (int id : kTabPages[index].controlIds) control(id)->setVisible(index == page);
+        for (ControlId id : kTabPages[index].controls) control(id)->setVisible(index == page);
     }
-    control(kNextId)->setVisible(page >= 0 && page < kLastTabPage);
+    control(ControlId::NextButton)->setVisible(page >= 0 && page < kLastTabPage);
 }
 
 void CMainDialog::setStartTexts() {
     for (const ProfileField& field : kProfileFields) {
-        setControlText(control(field.controlId), toQString(field.startText));
+        setControlText(control(field.control), textFromBytes(field.startText));
     }
 }
 
 void CMainDialog::setAccessibleLabels() {
     for (const ProfileField& field : kProfileFields) {
-        QWidget* widget = control(field.controlId);
-        const QString label = toQString(field.label);
+        QWidget* widget = control(field.control);
+        const QString label = textFromBytes(field.label);
         widget->setAccessibleName(label);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // On Linux a screen reader is told an editable combo box's text in
@@ -173,61 +163,61 @@ void CMainDialog::createProfileFolder() {
 
 void CMainDialog::copyControlsToProfile() {
     for (const ProfileField& field : kProfileFields) {
-        profile_.*field.member = controlText(control(field.controlId)).toStdString();
+        storeShownText(controlText(control(field.control)), profile_.*field.member);
     }
 }
 
 void CMainDialog::copyProfileToControls() {
     for (const ProfileField& field : kProfileFields) {
-        setControlText(control(field.controlId), QString::fromStdString(profile_.*field.member));
+        setControlText(control(field.control), textFromBytes(profile_.*field.member));
     }
 }
 
 void CMainDialog::OnSubmit() {
     if (submitting_) return;
     copyControlsToProfile();
+    // Emptied first, so no earlier submission's capture can show up in this
+    // one's message, whatever happens below.
     idCodeReply_.clear();
-    const ExchangeResult result = runExchangeKeepingUiAlive();
-    idCodeReply_ = result.idCodeReply;
-    ReportRegistrationOutcome(result, [this](const std::string& text) {
-        prompts_.showMessage(this, QString::fromStdString(text));
-    });
+    SiteProfile sent = profile_;
+    for (const ProfileField& field : kProfileFields) {
+        sent.*field.member = shownTextAsUtf8(sent.*field.member);
+    }
+    submitting_ = true;
+    busy_.emplace();
+    // The exchange blocks for as long as the service takes; on a worker
+    // thread it leaves this one free to repaint, while the busy scope keeps
+    // every key and click away from the form until the answer is shown.
+    submission_->setFuture(QtConcurrent::run(
+        [sent = std::move(sent), host = registrationHost_] {
+            return RunRegistrationExchange(sent, host);
+        }));
 }
 
-ExchangeResult CMainDialog::runExchangeKeepingUiAlive() {
-    submitting_ = true;
-    const BusyScope busy;
+void CMainDialog::finishSubmission() {
     ExchangeResult result;
-    QEventLoop loop;
-    const SiteProfile profile = profile_;
-    const std::string host = registrationHost_;
     try {
-        // The exchange blocks for as long as the service takes; on a worker
-        // thread it leaves this one free to repaint while the local loop
-        // waits for the worker to say it is done.
-        std::thread worker([&result, &loop, profile, host] {
-            try {
-                result = RunRegistrationExchange(profile, host);
-            } catch (const std::exception& error) {
-                result = ExchangeResult{};
-                result.failed = true;
-                result.errorDetail = error.what();
-            } catch (...) {
-                result = ExchangeResult{};
-                result.failed = true;
-            }
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-        loop.exec();
-        worker.join();
-    } catch (const std::exception& error) {
-        // No thread could be started: the exchange never ran.
+        result = submission_->result();
+    } catch (...) {
+        // The worker ended in an exception the exchange could not turn into
+        // a result (such as running out of memory): the user gets the usual
+        // failure messages rather than none.
         result = ExchangeResult{};
         result.failed = true;
-        result.errorDetail = error.what();
+        result.errorDetail = "the exchange ended in an unexpected error";
     }
+    busy_.reset();
     submitting_ = false;
-    return result;
+    idCodeReply_ = result.idCodeReply;
+    if (result.failed) {
+        qCWarning(lcSubmit).noquote() << "the exchange with" << QString::fromStdString(registrationHost_)
+                                      << "failed:" << QString::fromStdString(result.errorDetail);
+    } else if (result.idCodeReply.empty()) {
+        qCWarning(lcSubmit) << "the service's reply held no line with the ID code";
+    }
+    ReportRegistrationOutcome(result, [this](const std::string& text) {
+        prompts_.showMessage(this, textFromBytes(text));
+    });
 }
 
 void CMainDialog::OnHelp() {

@@ -3,15 +3,20 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "app/busy_scope.h"
 #include "profile/site_profile.h"
+#include "res/resource_ids.h"
 #include "submit/registration.h"
 
 class QContextMenuEvent;
 class QTabBar;
+template <typename T>
+class QFutureWatcher;
 
 namespace tavimor {
 
@@ -32,16 +37,14 @@ public:
                          QWidget* parent = nullptr);
     ~CMainDialog() override;
 
-    // The control with the given template id, or nullptr.
-    QWidget* control(int id) const;
+    QWidget* control(ControlId id) const;
 
-    // The tab labels of tab control 1000; the current index is the page.
+    // The tab labels of the tab control; the current index is the page.
     QTabBar* tabBar() const;
 
     // The form's values as last copied from the controls (Submit, Save) or
     // read from a profile file (Load, which then copies them into the
     // controls).
-    SiteProfile& siteProfile() { return profile_; }
     const SiteProfile& siteProfile() const { return profile_; }
     const std::string& idCodeReply() const { return idCodeReply_; }
 
@@ -51,14 +54,18 @@ public:
 
     // Every one of the 25 fields takes its control's text (for a combo box,
     // whatever stands in its edit field, picked or typed), and the other way
-    // round. Both copy all 25, visible or not.
+    // round. Both copy all 25, visible or not. A field whose control still
+    // shows what was loaded into it keeps the loaded bytes.
     void copyControlsToProfile();
     void copyProfileToControls();
 
-    // True while a submission is waiting for the service.
+    // True from Submit until the service's answer is shown.
     bool isSubmitting() const { return submitting_; }
 
 public slots:
+    // Sends the form to the service without blocking the window: the
+    // exchange runs on a worker thread while the dialog repaints but takes no
+    // input, and the messages follow when it is over. One at a time.
     void OnSubmit();
 
     // The user chose a tab, by mouse or keyboard: its page's controls show
@@ -68,16 +75,16 @@ public slots:
     // Steps from the current page to the next; nothing on the last page.
     void OnNext();
 
-    // Save (1072): copies the controls into the record and writes it to a
-    // file the user picks. Load (1073): reads a file the user picks into the
-    // record and its controls, keeping the page and what is shown; on any
-    // failure both stay as they were and a message says why.
+    // Save: copies the controls into the record and writes it to a file the
+    // user picks. Load: reads a file the user picks into the record and its
+    // controls, keeping the page and what is shown; on any failure both stay
+    // as they were and a message says why.
     void OnSave();
     void OnLoad();
 
-    // Help (57670) and F1: the help window, opened at the section that
-    // explains the current page. There is one at most; asked for again, it
-    // comes to the front at the page now current.
+    // Help and F1: the help window, opened at the section that explains the
+    // current page. There is one at most; asked for again, it comes to the
+    // front at the page now current.
     void OnHelp();
 
     // The About box, modally; reached from the dialog's context menu.
@@ -101,15 +108,17 @@ private:
     void setStartTexts();
     void setAccessibleLabels();
     void createProfileFolder();
-    ExchangeResult runExchangeKeepingUiAlive();
+    void finishSubmission();
 
     UserPrompts& prompts_;
     std::string registrationHost_;
-    std::unordered_map<int, QWidget*> controls_;
+    std::unordered_map<ControlId, QWidget*> controls_;
     SiteProfile profile_;
     std::string idCodeReply_;
     QString profileFolder_;
     bool submitting_ = false;
+    std::optional<BusyScope> busy_;
+    QFutureWatcher<ExchangeResult>* submission_;
     HelpWindow* helpWindow_ = nullptr;
 };
 

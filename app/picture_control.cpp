@@ -14,14 +14,13 @@
 namespace tavimor {
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 4> kPictureResources = {{
-    {138, ":/pictures/bitmap138.svg"},
-    {142, ":/pictures/bitmap142.svg"},
-    {144, ":/pictures/bitmap144.svg"},
-    {128, ":/icons/tavimor.svg"},
+// Each picture the templates name, and where its drawing is compiled in.
+constexpr std::array<std::pair<PictureId, const char*>, 4> kPictureResources = {{
+    {PictureId::WelcomeMouse, ":/pictures/welcome-mouse.svg"},
+    {PictureId::ResultsPage, ":/pictures/results-page.svg"},
+    {PictureId::TitleBanner, ":/pictures/title-banner.svg"},
+    {PictureId::AppIcon, ":/icons/tavimor.svg"},
 }};
-
-constexpr int kApplicationIconId = 128;
 
 void drawMissingPicture(QWidget* widget, QPainter& painter) {
     QStyleOptionFrame frame;
@@ -34,16 +33,16 @@ void drawMissingPicture(QWidget* widget, QPainter& painter) {
 
 }  // namespace
 
-QString pictureResourcePath(int resourceId) {
+QString pictureResourcePath(PictureId picture) {
     registerResources();
     for (const auto& [id, path] : kPictureResources) {
-        if (id == resourceId) return QString::fromLatin1(path);
+        if (id == picture) return QString::fromLatin1(path);
     }
     return {};
 }
 
 QIcon applicationIcon() {
-    QSvgRenderer renderer(pictureResourcePath(kApplicationIconId));
+    QSvgRenderer renderer(pictureResourcePath(PictureId::AppIcon));
     QIcon icon;
     if (!renderer.isValid()) return icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -58,13 +57,13 @@ QIcon applicationIcon() {
     return icon;
 }
 
-PictureControl::PictureControl(int resourceId, QWidget* parent)
-    : QWidget(parent), resourceId_(resourceId) {
-    const QString path = pictureResourcePath(resourceId);
+PictureControl::PictureControl(PictureId picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+    const QString path = pictureResourcePath(picture);
     if (!path.isEmpty()) renderer_.load(path);
     if (!renderer_.isValid()) {
         // Only a broken build gets here; the frame keeps the layout intact.
-        qWarning("tavimor: picture %d could not be drawn from \"%s\"", resourceId,
+        qWarning("tavimor: picture %d could not be drawn from \"%s\"", static_cast<int>(picture),
                  qPrintable(path));
     }
     renderer_.setAspectRatioMode(Qt::KeepAspectRatio);

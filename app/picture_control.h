@@ -5,13 +5,15 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "res/resource_ids.h"
+
 namespace tavimor {
 
-// Where the picture with a template's resource id (bitmaps 138, 142 and 144,
-// icon 128) is compiled in; empty for an id that names no picture.
-QString pictureResourcePath(int resourceId);
+// Where a template's picture is compiled in; empty for an id that names no
+// picture.
+QString pictureResourcePath(PictureId picture);
 
-// Icon 128 as the window icon of every window of the application, drawn
+// The application icon as the window icon of every window of the application, drawn
 // ahead of time at the sizes that title bars, task bars and switchers ask
 // for, so that no image-format plugin is needed at run time.
 QIcon applicationIcon();
@@ -24,9 +26,9 @@ class PictureControl final : public QWidget {
     Q_OBJECT
 
 public:
-    PictureControl(int resourceId, QWidget* parent = nullptr);
+    PictureControl(PictureId picture, QWidget* parent = nullptr);
 
-    int resourceId() const { return resourceId_; }
+    PictureId picture() const { return picture_; }
 
     // False when the resource id names no picture or its source could not be
     // read; the control then shows an empty sunken frame in its place.
@@ -36,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int resourceId_;
+    PictureId picture_;
     QSvgRenderer renderer_;
 };
 

@@ -1,16 +1,18 @@
-// Save (1072) and Load (1073) of the main dialog: the form's 25 values to and
-// from a profile file.
+// Save and Load of the main dialog: the form's 25 values to and from a
+// profile file. The file format and the writing and reading belong to the
+// core; here are the file dialogs, the naming rule and the questions.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "app/busy_scope.h"
+#include "app/logging.h"
 #include "app/main_dialog.h"
 #include "app/profile_naming.h"
-#include "app/profile_saver.h"
 #include "app/user_prompts.h"
 #include "profile/profile_file.h"
 
@@ -20,6 +22,17 @@ namespace {
 // The file-type entries of the two file dialogs, worded differently on purpose.
 const QString kSaveFilterLabel = QStringLiteral("Data Files *.DAT");
 const QString kLoadFilterLabel = QStringLiteral("Data Files (*.dat)");
+
+std::filesystem::path asPath(const QString& file) {
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+// Logs the detail behind a failure and returns the sentence for the user.
+QString reportedFailure(const ProfileFileError& error) {
+    const QString message = QString::fromLocal8Bit(error.message);
+    qCWarning(lcProfile).noquote() << message << QString::fromLocal8Bit(error.detail);
+    return message;
+}
 
 }  // namespace
 
@@ -39,12 +52,12 @@ void CMainDialog::OnSave() {
         if (!prompts_.askYesNo(this, question)) return;
     }
 
-    std::optional<QString> failure;
+    std::optional<ProfileFileError> failure;
     {
         const BusyScope busy;
-        failure = saveProfileFile(file, profile_);
+        failure = writeProfileFile(asPath(file), profile_);
     }
-    if (failure) prompts_.showMessage(this, *failure);
+    if (failure) prompts_.showMessage(this, reportedFailure(*failure));
 }
 
 void CMainDialog::OnLoad() {
@@ -53,19 +66,18 @@ void CMainDialog::OnLoad() {
     const QString chosen = prompts_.chooseFileToLoad(this, profileFolder_, kLoadFilterLabel);
     if (chosen.isEmpty()) return;
 
-    std::optional<QString> failure;
+    std::optional<ProfileFileError> failure;
     {
         const BusyScope busy;
-        ProfileResult<SiteProfile> loaded =
-            readProfileFile(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
+        ProfileResult<SiteProfile> loaded = readProfileFile(asPath(chosen));
         if (loaded) {
             profile_ = std::move(loaded).value();
             copyProfileToControls();
         } else {
-            failure = QString::fromLocal8Bit(loaded.error().message);
+            failure = loaded.error();
         }
     }
-    if (failure) prompts_.showMessage(this, *failure);
+    if (failure) prompts_.showMessage(this, reportedFailure(*failure));
 }
 
 }  // namespace tavimor

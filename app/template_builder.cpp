@@ -98,7 +98,7 @@ QWidget* makeControl(const DialogControl& control, const DialogUnits& units, QWi
         return makeCombo(control, units, parent);
     case ControlKind::Picture:
     case ControlKind::Icon:
-        return new PictureControl(control.resourceId, parent);
+        return new PictureControl(control.picture, parent);
     }
     return new QWidget(parent);
 }
@@ -123,6 +123,8 @@ QRect geometryOf(const DialogControl& control, const DialogUnits& units, const Q
 
 }  // namespace
 
+QString controlObjectName(ControlId id) { return QString::number(static_cast<int>(id)); }
+
 std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
                                               const DialogTemplate& dialogTemplate) {
     const DialogUnits units = DialogUnits::fittedTo(dialog->font(), dialogTemplate);
@@ -134,7 +136,7 @@ std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
     QWidget* previousTabStop = nullptr;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* widget = makeControl(control, units, dialog);
-        widget->setObjectName(QString::number(control.id));
+        widget->setObjectName(controlObjectName(control.id));
         widget->setGeometry(geometryOf(control, units, widget));
         QWidget* focusTarget = widget;
         if (auto* tabs = qobject_cast<TabControl*>(widget)) focusTarget = tabs->tabBar();
@@ -153,12 +155,12 @@ std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
 
     // Labels announce and give focus to the field the template pairs them with.
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        const DialogControl& control = dialogTemplate.controls[i];
-        if (control.buddyId == 0) continue;
+        const ControlId buddyId = dialogTemplate.controls[i].buddy;
+        if (buddyId == ControlId::None) continue;
         auto* label = qobject_cast<QLabel*>(widgets[i]);
-        QWidget* buddy = dialog->findChild<QWidget*>(QString::number(control.buddyId),
-                                                     Qt::FindDirectChildrenOnly);
-        if (label && buddy) label->setBuddy(buddy);
+        for (std::size_t j = 0; j < widgets.size(); ++j) {
+            if (label && dialogTemplate.controls[j].id == buddyId) label->setBuddy(widgets[j]);
+        }
     }
 
     // Group boxes and the tab control only frame other controls: beneath

@@ -53,7 +53,16 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose p
     // Qt's own dialog, not the desktop's: only it shows the file-type label
     // exactly as given, where a desktop dialog may rewrite or drop it.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setNameFilter(filterLabel);
+    // The entry shows the label exactly as given, and only profiles are
+    // listed. A label without a pattern in parentheses gets the pattern out
+    // of sight: Qt would otherwise take each of its words for a pattern and
+    // list files named "Data" or "Files" too.
+    if (filterLabel.endsWith(QLatin1Char(')'))) {
+        dialog->setNameFilter(filterLabel);
+    } else {
+        dialog->setOption(QFileDialog::HideNameFilterDetails);
+        dialog->setNameFilter(filterLabel + QStringLiteral(" (*.dat)"));
+    }
     // ".dat", ".DAT" and ".Dat" files are all profiles.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     dialog->setDefaultSuffix(QString());

@@ -6,14 +6,17 @@ include(GNUInstallDirs)
 
 set(TAVIMOR_APP_ID org.tavimor.Tavimor)
 set(tavimor_desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
-set(tavimor_icon_svg ${PROJECT_SOURCE_DIR}/res/pictures/icon128.svg)
+set(tavimor_icon_svg ${PROJECT_SOURCE_DIR}/res/pictures/app-icon.svg)
 set(tavimor_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS tavimor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tavimor_desktop_dir}/${TAVIMOR_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${tavimor_desktop_dir}/${TAVIMOR_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The release it names is the project's version, like the package's and the
+# one the program reports.
+set(TAVIMOR_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/res/desktop/${TAVIMOR_APP_ID}.metainfo.xml)
+configure_file(${tavimor_desktop_dir}/${TAVIMOR_APP_ID}.metainfo.xml.in ${TAVIMOR_METAINFO_FILE} @ONLY)
+install(FILES ${TAVIMOR_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon theme: the SVG for any size, and PNGs drawn from it at build time
 # for the sizes that panels and menus ask for most, since not every desktop

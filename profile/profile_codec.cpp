@@ -1,6 +1,7 @@
 #include "profile/profile_codec.h"
 
 #include <cstring>
+#include <optional>
 
 #include "profile/profile_decoder.h"
 #include "profile/profile_fields.h"
@@ -48,7 +49,15 @@ std::uint32_t readLittleEndian(const unsigned char* bytes, int count) {
     return value;
 }
 
-std::string describeField(std::size_t index) {
+// What a message calls a field: the words the form labels it with, which a
+// user can find on the screen.
+std::string fieldAsShown(std::size_t index) {
+    return "the field \"" + std::string(kProfileFields[index].label) + '"';
+}
+
+// What the log is told about a field: its number and key, for whoever reads
+// the file with a hex viewer.
+std::string fieldForLog(std::size_t index) {
     return "field " + std::to_string(index + 1) + " (" + std::string(kProfileFields[index].key) + ")";
 }
 
@@ -57,13 +66,15 @@ struct Cursor {
     detail::ProfileByteSource& source;
     std::uint64_t size;
     std::uint64_t offset = 0;
-    std::string failure;
+    ProfileFileError failure;
 
     std::uint64_t left() const { return size - offset; }
 
     bool take(void* out, std::size_t count) {
-        failure = source.read(static_cast<char*>(out), count);
-        if (!failure.empty()) return false;
+        if (std::optional<ProfileFileError> failed = source.read(static_cast<char*>(out), count)) {
+            failure = std::move(*failed);
+            return false;
+        }
         offset += count;
         return true;
     }
@@ -73,10 +84,10 @@ class MemorySource final : public detail::ProfileByteSource {
 public:
     explicit MemorySource(std::string_view bytes) : rest_(bytes) {}
 
-    std::string read(char* out, std::size_t count) override {
+    std::optional<ProfileFileError> read(char* out, std::size_t count) override {
         if (count > 0) std::memcpy(out, rest_.data(), count);
         rest_.remove_prefix(count);
-        return {};
+        return std::nullopt;
     }
 
 private:
@@ -93,10 +104,9 @@ ProfileResult<std::string> encodeProfile(const SiteProfile& profile) {
     }
     // The limit also keeps every length within the 32-bit prefix.
     if (total > kMaxProfileFileSize) {
-        return ProfileFileError{"The profile is too large to save: it would take " +
-                                std::to_string(total) + " bytes, more than the " +
-                                std::to_string(kMaxProfileFileSize) +
-                                " bytes (64 MiB) a profile file may hold."};
+        return ProfileFileError{"it would be " + std::to_string(total) + " bytes long, more than the " +
+                                    detail::maxProfileFileSizeText() + " a profile file can be",
+                                {}};
     }
     std::string out;
     out.reserve(static_cast<std::size_t>(total));
@@ -112,10 +122,15 @@ ProfileResult<SiteProfile> decodeProfile(std::string_view bytes) {
     MemorySource source(bytes);
     ProfileResult<SiteProfile> result = detail::decodeProfileFrom(source, bytes.size());
     if (result) return result;
-    return ProfileFileError{"The profile is incomplete: " + result.error().message + "."};
+    return ProfileFileError{"The profile is incomplete: " + result.error().message + ".",
+                            result.error().detail};
 }
 
 namespace detail {
+
+std::string maxProfileFileSizeText() {
+    return std::to_string(kMaxProfileFileSize >> 20) + " MiB";
+}
 
 ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uint64_t size) {
     // Filled out of sight of the caller, who gets it only when all 25 fields
@@ -124,38 +139,37 @@ ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uin
     Cursor at{source, size, 0, {}};
     for (std::size_t index = 0; index < kProfileFields.size(); ++index) {
         const std::uint64_t start = at.offset;
-        const auto cutInLength = [&] {
-            return ProfileFileError{"it ends in the middle of " + describeField(index) +
-                                    ", inside its length at offset " + std::to_string(start)};
+        // Every way of falling short says the same to the user; the log gets
+        // the numbers.
+        const auto cut = [&](bool before, const std::string& how) {
+            return ProfileFileError{
+                std::string(before ? "it ends before " : "it ends in the middle of ") +
+                    fieldAsShown(index),
+                fieldForLog(index) + " at offset " + std::to_string(start) + ": " + how};
         };
-        if (at.left() == 0) {
-            return ProfileFileError{"it ends before " + describeField(index) + ", after " +
-                                    std::to_string(size) + " bytes"};
-        }
+        if (at.left() == 0) return cut(true, "the file has only " + std::to_string(size) + " bytes");
         unsigned char prefix[6];
-        if (!at.take(prefix, 1)) return ProfileFileError{at.failure};
+        if (!at.take(prefix, 1)) return at.failure;
         std::uint32_t length = prefix[0];
         if (length == kWideMark) {
-            if (at.left() < 2) return cutInLength();
-            if (!at.take(prefix, 2)) return ProfileFileError{at.failure};
+            if (at.left() < 2) return cut(false, "cut inside its length");
+            if (!at.take(prefix, 2)) return at.failure;
             length = readLittleEndian(prefix, 2);
             if (length == kLongMark) {
-                if (at.left() < 4) return cutInLength();
-                if (!at.take(prefix, 4)) return ProfileFileError{at.failure};
+                if (at.left() < 4) return cut(false, "cut inside its length");
+                if (!at.take(prefix, 4)) return at.failure;
                 length = readLittleEndian(prefix, 4);
             }
         }
         // Checked before allocating: a few bytes must not be able to claim
         // gigabytes.
         if (length > at.left()) {
-            return ProfileFileError{"it ends in the middle of " + describeField(index) +
-                                    ", which declares " + std::to_string(length) +
-                                    " bytes at offset " + std::to_string(start) +
-                                    " where only " + std::to_string(at.left()) + " remain"};
+            return cut(false, "declares " + std::to_string(length) + " bytes where only " +
+                                  std::to_string(at.left()) + " remain");
         }
         std::string& text = profile.*kProfileFields[index].member;
         text.resize(length);
-        if (!at.take(text.data(), length)) return ProfileFileError{at.failure};
+        if (!at.take(text.data(), length)) return at.failure;
     }
     return profile;
 }

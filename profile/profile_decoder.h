@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "profile/profile_codec.h"
@@ -17,17 +18,20 @@ public:
     virtual ~ProfileByteSource() = default;
 
     // Copies the next `count` bytes to `out`. The decoder never asks for more
-    // than is left of the size it was given. Returns an empty string on
-    // success, else a clause such as "reading it failed: ..." saying why the
-    // bytes could not be had.
-    virtual std::string read(char* out, std::size_t count) = 0;
+    // than is left of the size it was given. Returns nothing on success, else
+    // why the bytes could not be had: a message that is a clause such as
+    // "reading it failed", and the system's words for the log.
+    virtual std::optional<ProfileFileError> read(char* out, std::size_t count) = 0;
 };
 
 // Decodes the 25 fields from `source`, which holds `size` bytes. Every
 // declared length is checked against what is left of `size` before the
 // field's text is allocated. On failure the error's message is a clause
-// starting with "it ", e.g. "it ends in the middle of field 7 (logo_href),
-// ...", for the caller to place in a sentence that names the source.
+// starting with "it ", e.g. "it ends in the middle of the field \"Logo link
+// URL\"", for the caller to place in a sentence that names the source.
 ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uint64_t size);
+
+// How kMaxProfileFileSize reads in a message: "2 MiB".
+std::string maxProfileFileSizeText();
 
 }  // namespace tavimor::detail

@@ -5,18 +5,19 @@
 #include <string_view>
 
 #include "profile/site_profile.h"
+#include "res/resource_ids.h"
 
 namespace tavimor {
 
 // How one field of SiteProfile is bound to the dialog: the control that shows
-// it, the tab page that control stands on, the words a screen reader announces
-// for it, and the text the control holds when the dialog opens.
+// it, the words the form labels it with (also what a screen reader announces
+// and what a message about the field calls it), and the text the control holds
+// when the dialog opens.
 struct ProfileField {
-    std::string_view key;                // field name, also its form key
+    std::string_view key;  // field name, also its form key
     std::string SiteProfile::*member;
-    int controlId;                       // dialog template id
-    int page;                            // tab page, 0 "Welcome" to 6 "Target Search"
-    std::string_view label;              // accessible name of the control
+    ControlId control;
+    std::string_view label;
     std::string_view startText;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "profile/profile_codec.h"
 
@@ -14,5 +15,18 @@ namespace tavimor {
 // so memory stays about the size of the file. Never blocks on a named pipe
 // or device.
 ProfileResult<SiteProfile> readProfileFile(const std::filesystem::path& file);
+
+// Writes `profile` to `file` in the profile file format. The new bytes go to
+// a temporary file beside it that replaces `file` only once every byte is
+// written and on disk, so afterwards `file` holds either the whole new
+// profile or exactly what it held before. A new file is readable and
+// writable by its owner alone, since it holds the password in clear; an
+// existing file keeps its permissions. A symbolic link is followed: the file
+// it points to is replaced, the link stays.
+//
+// Returns nothing when the profile was saved, else an error whose message
+// names the file and says what went wrong.
+std::optional<ProfileFileError> writeProfileFile(const std::filesystem::path& file,
+                                                 const SiteProfile& profile);
 
 }  // namespace tavimor

@@ -7,17 +7,6 @@
 
 namespace tavimor {
 
-std::string* findField(SiteProfile& profile, std::string_view key) {
-    for (const ProfileField& field : kProfileFields) {
-        if (field.key == key) return &(profile.*field.member);
-    }
-    return nullptr;
-}
-
-const std::string* findField(const SiteProfile& profile, std::string_view key) {
-    return findField(const_cast<SiteProfile&>(profile), key);
-}
-
 std::ostream& operator<<(std::ostream& out, const SiteProfile& profile) {
     out << "SiteProfile{\n";
     for (const ProfileField& field : kProfileFields) {

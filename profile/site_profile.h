@@ -2,7 +2,6 @@
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 
 namespace tavimor {
 
@@ -39,11 +38,6 @@ struct SiteProfile {
 
     bool operator==(const SiteProfile&) const = default;
 };
-
-// The field whose form key is `key` ("user_name", "site_URL", ...), or
-// nullptr when no field has that name.
-std::string* findField(SiteProfile& profile, std::string_view key);
-const std::string* findField(const SiteProfile& profile, std::string_view key);
 
 // One line per field, `key="value"` with unprintable bytes escaped, so that a
 // failing comparison in a test shows which field differs.

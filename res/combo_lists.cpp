@@ -36,19 +36,19 @@ constexpr std::string_view kTargetCategories[] = {
 }  // namespace
 
 const std::array<ComboList, 8> kComboLists = {{
-    {1023, false, kBackgroundColours},
-    {1025, true, kTextAndBarColours},
-    {1027, false, kTextAndBarColours},
-    {1029, true, kTextAndBarColours},
-    {1031, true, kTextAndBarColours},
-    {1033, true, kTextAndBarColours},
-    {1065, false, kTypesOfSite},
-    {1056, false, kTargetCategories},
+    {ControlId::BackgroundColourCombo, false, kBackgroundColours},
+    {ControlId::LinkColourCombo, true, kTextAndBarColours},
+    {ControlId::VisitedLinkColourCombo, false, kTextAndBarColours},
+    {ControlId::ActiveLinkColourCombo, true, kTextAndBarColours},
+    {ControlId::ResultBarColourCombo, true, kTextAndBarColours},
+    {ControlId::ResultBarTextColourCombo, true, kTextAndBarColours},
+    {ControlId::SiteTypeCombo, false, kTypesOfSite},
+    {ControlId::TargetCategoryCombo, false, kTargetCategories},
 }};
 
-std::span<const std::string_view> comboEntries(int controlId) {
+std::span<const std::string_view> comboEntries(ControlId control) {
     for (const ComboList& list : kComboLists) {
-        if (list.controlId == controlId) return list.entries;
+        if (list.control == control) return list.entries;
     }
     return {};
 }

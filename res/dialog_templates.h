@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "res/resource_ids.h"
+
 namespace tavimor {
 
 // The dialogs' layouts as plain data: every control with its id, kind, caption
@@ -33,7 +35,7 @@ struct DluRect {
 };
 
 struct DialogControl {
-    int id;
+    ControlId id;
     ControlKind kind;
     std::string_view caption;   // window text; for the tab control, never displayed
     DluRect rect;
@@ -43,8 +45,8 @@ struct DialogControl {
     bool editableDropDown = false;       // combo boxes: any text may be typed over the list
     bool sorted = false;                 // combo boxes: list shown in alphabetical order
     bool defaultButton = false;          // push buttons: pressed by Enter anywhere in the dialog
-    int buddyId = 0;                     // texts: the control this text labels, 0 for none
-    int resourceId = 0;                  // pictures and icons: the image shown
+    ControlId buddy = ControlId::None;   // texts: the control this text labels
+    PictureId picture{};                 // pictures and icons: the image shown
 };
 
 struct DialogTemplate {
@@ -60,8 +62,5 @@ extern const DialogTemplate kMainDialogTemplate;
 
 // Template 100, the About box.
 extern const DialogTemplate kAboutDialogTemplate;
-
-// The control with the given id in `dialog`, or nullptr.
-const DialogControl* findControl(const DialogTemplate& dialog, int id);
 
 }  // namespace tavimor

@@ -7,10 +7,8 @@
 
 namespace tavimor {
 
-// Where and how the registration form is posted.
+// Where the registration form is posted.
 inline constexpr std::string_view kRegistrationPath = "/cgi-bin/forever_cust.cgi";
-inline constexpr std::string_view kRegistrationContentType =
-    "Content-Type: application/x-www-form-urlencoded";
 
 // The eight values the service receives as codes instead of the names the
 // user picked. Members are named after the form key that carries them.

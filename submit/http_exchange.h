@@ -1,12 +1,27 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "submit/registration.h"
-
 namespace tavimor {
+
+// Sets up the HTTP client for the whole process. The app's main calls it
+// first, before any thread starts; the exchange calls it too (only the first
+// call does anything), so code that never calls it still works. False when
+// the client could not be set up; every exchange then fails.
+bool InitHttpClient();
+
+// How long the exchange may wait before it counts as a connection failure.
+struct ExchangeLimits {
+    std::chrono::seconds connectTimeout{30};  // to establish the connection
+    std::chrono::seconds stallTimeout{60};    // with no byte of the reply arriving
+    // For the whole exchange: a reply that trickles in a byte at a time never
+    // stalls, and the dialog takes no input while it waits, so without this
+    // limit such a service could hold the application for ever.
+    std::chrono::seconds totalTimeout{300};
+};
 
 // What became of one POST. Any failure to resolve, connect, send or read the
 // reply to its end counts; the HTTP status of a reply that did arrive is not

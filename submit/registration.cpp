@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "submit/form_body.h"
-#include "submit/http_exchange.h"
 #include "submit/reply_capture.h"
 
 namespace tavimor {
@@ -54,16 +53,6 @@ void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& 
     } else {
         show(result.idCodeReply + std::string(kIdCodeReminder));
     }
-}
-
-void SubmitRegistration(const SiteProfile& profile, std::string& idCodeReply,
-                        const ShowMessage& show, std::string_view host) {
-    // Emptied before anything else, so no earlier submission's capture can
-    // show up in this one's message, whatever happens below.
-    idCodeReply.clear();
-    ExchangeResult result = RunRegistrationExchange(profile, host);
-    idCodeReply = result.idCodeReply;
-    ReportRegistrationOutcome(result, show);
 }
 
 }  // namespace tavimor

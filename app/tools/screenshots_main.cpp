@@ -12,24 +12,12 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
-#include <array>
 #include <cstdio>
 
 #include "app/main_dialog.h"
 #include "app/picture_control.h"
-#include "app/tab_pages.h"
 #include "app/user_prompts.h"
-
-namespace {
-
-// File names in tab order; the number keeps them listed in that order.
-constexpr std::array<const char*, tavimor::kTabPageCount> kFileNames = {
-    "page-0-welcome.png",       "page-1-screen-shot.png",    "page-2-contact-info.png",
-    "page-3-your-logo.png",     "page-4-color-scheme.png",   "page-5-favorite-links.png",
-    "page-6-target-search.png",
-};
-
-}  // namespace
+#include "res/tab_pages.h"
 
 int main(int argc, char** argv) {
     // Set before the application exists: the platform is chosen then.
@@ -60,7 +48,9 @@ int main(int argc, char** argv) {
     for (int page = 0; page < tavimor::kTabPageCount; ++page) {
         dialog.tabBar()->setCurrentIndex(page);
         QApplication::processEvents();
-        const QString path = output.filePath(QString::fromLatin1(kFileNames[page]));
+        const std::string_view name = tavimor::kTabPages[page].screenshotFile;
+        const QString path =
+            output.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         if (!dialog.grab().toImage().save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

@@ -14,15 +14,53 @@
 #include <vector>
 
 #include "app/main_dialog.h"
-#include "app/tab_pages.h"
 #include "app/user_prompts.h"
+#include "res/tab_pages.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
+namespace tavimor {
+
+inline void PrintTo(ControlId id, std::ostream* out) { *out << "control " << static_cast<int>(id); }
+
+}  // namespace tavimor
+
 namespace tavimor::testing_support {
+
+// Records what is logged under a category whose name starts with `prefix`
+// while it exists, as "message" lines; one at a time.
+class LogRecorder {
+public:
+    explicit LogRecorder(const char* prefix) : prefix_(prefix), previous_(qInstallMessageHandler(&handle)) {
+        active() = this;
+    }
+    ~LogRecorder() {
+        qInstallMessageHandler(previous_);
+        active() = nullptr;
+    }
+    LogRecorder(const LogRecorder&) = delete;
+    LogRecorder& operator=(const LogRecorder&) = delete;
+
+    std::vector<QString> lines;
+
+private:
+    static LogRecorder*& active() {
+        static LogRecorder* recorder = nullptr;
+        return recorder;
+    }
+    static void handle(QtMsgType, const QMessageLogContext& context, const QString& text) {
+        LogRecorder* self = active();
+        if (self && context.category && QByteArray(context.category).startsWith(self->prefix_)) {
+            self->lines.push_back(text);
+        }
+    }
+
+    QByteArray prefix_;
+    QtMessageHandler previous_;
+};
 
 // Records every message, file dialog and question instead of showing it, and
 // answers with what the test queued: the files to pick (an empty string, or
@@ -75,8 +113,15 @@ inline QString qs(std::string_view text) {
 }
 
 template <class Widget>
-Widget* controlAs(const CMainDialog& dialog, int id) {
+Widget* controlAs(const CMainDialog& dialog, ControlId id) {
     return qobject_cast<Widget*>(dialog.control(id));
+}
+
+// Puts `text` into a field's edit line, as a paste would.
+inline void setControlText(const CMainDialog& dialog, ControlId id, const QString& text) {
+    QWidget* field = dialog.control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
+    qobject_cast<QLineEdit*>(field)->setText(text);
 }
 
 // Replaces a field's text as a user does: select all, type.
@@ -87,19 +132,25 @@ inline void typeInto(QWidget* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-inline std::set<int> pageControls(int page) {
-    return {kTabPages[page].controlIds.begin(), kTabPages[page].controlIds.end()};
+inline std::set<ControlId> pageControls(int page) {
+    return {kTabPages[page].controls.begin(), kTabPages[page].controls.end()};
 }
 
 // The page controls a user can see now.
-inline std::set<int> visiblePageControls(const CMainDialog& dialog) {
-    std::set<int> visible;
+inline std::set<ControlId> visiblePageControls(const CMainDialog& dialog) {
+    std::set<ControlId> visible;
     for (int page = 0; page < kTabPageCount; ++page) {
-        for (int id : pageControls(page)) {
+        for (ControlId id : pageControls(page)) {
             if (dialog.control(id)->isVisibleTo(&dialog)) visible.insert(id);
         }
     }
     return visible;
+}
+
+// Clicks Submit and waits until the answer has been shown.
+inline bool submitAndWait(CMainDialog& dialog) {
+    QTest::mouseClick(dialog.control(ControlId::SubmitButton), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return !dialog.isSubmitting(); }, 20000);
 }
 
 // Clicks the tab of `page`, as a user picks a page.

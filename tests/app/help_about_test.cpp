@@ -25,6 +25,7 @@
 #include "app/about_dialog.h"
 #include "app/help_window.h"
 #include "app/picture_control.h"
+#include "app/template_builder.h"
 #include "app_test_support.h"
 #include "res/dialog_templates.h"
 
@@ -33,7 +34,6 @@ namespace {
 
 using namespace testing_support;
 
-constexpr int kHelpButton = 57670;
 
 // Runs `step` from the event loop as soon as `ready` holds, for use while a
 // modal loop (a menu, a dialog) blocks the test. Gives up after five seconds
@@ -91,13 +91,13 @@ TEST_F(HelpFromDialog, OpensOnceAtEachPagesSectionAndClosesWithTheDialog) {
         chooseTab(dialog, page);
         const bool byButton = page % 2 == 0;
         if (byButton) {
-            QTest::mouseClick(dialog.control(kHelpButton), Qt::LeftButton);
+            QTest::mouseClick(dialog.control(ControlId::HelpButton), Qt::LeftButton);
         } else {
             // Back in the dialog (Help left the help window in front), in a
             // field of the page where it has one.
             dialog.activateWindow();
             ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
-            for (int id : kTabPages[page].controlIds) {
+            for (ControlId id : kTabPages[page].controls) {
                 QWidget* field = dialog.control(id);
                 if (field->focusPolicy() & Qt::TabFocus) {
                     field->setFocus();
@@ -200,7 +200,7 @@ TEST_P(AboutFromContextMenu, OpensTheAboutBoxWhichCloses) {
         CAboutDialog* about = openAbout();
         caption = about->windowTitle();
         for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
-        auto* ok = about->findChild<QPushButton*>(QStringLiteral("1"));
+        auto* ok = about->findChild<QPushButton*>(controlObjectName(ControlId::OkButton));
         okIsDefault = ok && ok->isDefault();
         auto* icon = about->findChild<PictureControl*>();
         iconDrawn = icon && icon->hasPicture() && icon->isVisible();
@@ -212,7 +212,7 @@ TEST_P(AboutFromContextMenu, OpensTheAboutBoxWhichCloses) {
         closed = !about->isVisible();
     });
 
-    QWidget* welcomeText = dialog.control(1081);
+    QWidget* welcomeText = dialog.control(ControlId::WelcomeText);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, welcomeText->rect().center(),
                                  welcomeText->mapToGlobal(welcomeText->rect().center()));
     QApplication::sendEvent(welcomeText, &rightClick);
@@ -238,19 +238,19 @@ INSTANTIATE_TEST_SUITE_P(Closing, AboutFromContextMenu,
 // file rather than looked up the way the dialog looks them up.
 struct PictureInDialog {
     const DialogTemplate* dialogTemplate;
-    int resourceId;
+    PictureId picture;
     const char* source;
 };
 
 void PrintTo(const PictureInDialog& picture, std::ostream* out) {
-    *out << "picture " << picture.resourceId << " of template " << picture.dialogTemplate->id;
+    *out << picture.source << " in template " << picture.dialogTemplate->id;
 }
 
 const PictureInDialog kPicturesInDialogs[] = {
-    {&kMainDialogTemplate, 138, ":/pictures/bitmap138.svg"},
-    {&kMainDialogTemplate, 144, ":/pictures/bitmap144.svg"},
-    {&kMainDialogTemplate, 142, ":/pictures/bitmap142.svg"},
-    {&kAboutDialogTemplate, 128, ":/icons/tavimor.svg"},
+    {&kMainDialogTemplate, PictureId::WelcomeMouse, ":/pictures/welcome-mouse.svg"},
+    {&kMainDialogTemplate, PictureId::TitleBanner, ":/pictures/title-banner.svg"},
+    {&kMainDialogTemplate, PictureId::ResultsPage, ":/pictures/results-page.svg"},
+    {&kAboutDialogTemplate, PictureId::AppIcon, ":/icons/tavimor.svg"},
 };
 
 // The share of pixels whose colour differs by more than a rounding step.
@@ -288,7 +288,7 @@ TEST_P(PictureControls, ShowTheirPictureFittedToTheControl) {
 
     PictureControl* shown = nullptr;
     for (PictureControl* control : dialog->findChildren<PictureControl*>()) {
-        if (control->resourceId() == expected.resourceId) shown = control;
+        if (control->picture() == expected.picture) shown = control;
     }
     ASSERT_NE(shown, nullptr);
     ASSERT_TRUE(shown->hasPicture());

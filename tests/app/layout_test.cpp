@@ -49,8 +49,11 @@ TEST_P(LayoutInFont, EveryCaptionIsWholeAndClearOfOtherControls) {
     CMainDialog dialog(prompts, "127.0.0.1:9");
     for (int page = 0; page < kTabPageCount; ++page) {
         std::vector<QWidget*> shown;
-        for (int id : pageControls(page)) shown.push_back(dialog.control(id));
-        for (int id : {2, 57670, 1072, 1073, 1074, 1087}) shown.push_back(dialog.control(id));
+        for (ControlId id : pageControls(page)) shown.push_back(dialog.control(id));
+        for (ControlId id : {ControlId::CancelButton, ControlId::HelpButton, ControlId::SaveButton,
+                             ControlId::LoadButton, ControlId::SubmitButton, ControlId::NextButton}) {
+            shown.push_back(dialog.control(id));
+        }
 
         for (QWidget* widget : shown) {
             const std::string where = "page " + std::to_string(page) + ", control " +

@@ -46,9 +46,11 @@ protected:
 
 TEST_F(Submission, SendsEveryPageFromTheWelcomePageAndShowsTheIdCode) {
     // Typed page by page, a colour picked from its list, then sent from page 0.
-    const std::pair<int, QString> typed[] = {{1002, "Ann & Bob"},   {1011, "p=1+2%"},
-                                             {1065, "Html Support"}, {1052, "My blog"},
-                                             {1057, "cheap flights"}};
+    const std::pair<ControlId, QString> typed[] = {{ControlId::NameEdit, "Ann & Bob"},
+                                                   {ControlId::PasswordEdit, "p=1+2%"},
+                                                   {ControlId::SiteTypeCombo, "Html Support"},
+                                                   {ControlId::Link1TitleEdit, "My blog"},
+                                                   {ControlId::KeywordEdit, "cheap flights"}};
     for (const auto& [id, text] : typed) {
         for (int page = 0; page < kTabPageCount; ++page) {
             if (pageControls(page).count(id)) chooseTab(dialog, page);
@@ -56,11 +58,11 @@ TEST_F(Submission, SendsEveryPageFromTheWelcomePageAndShowsTheIdCode) {
         typeInto(dialog.control(id), text);
     }
     chooseTab(dialog, 4);
-    auto* active = controlAs<QComboBox>(dialog, 1029);
+    auto* active = controlAs<QComboBox>(dialog, ControlId::ActiveLinkColourCombo);
     active->setCurrentIndex(active->findText("Red"));
     chooseTab(dialog, 0);
 
-    QTest::mouseClick(dialog.control(1074), Qt::LeftButton);
+    ASSERT_TRUE(submitAndWait(dialog));
 
     const auto form = onlyRequestForm();
     ASSERT_EQ(form.size(), 26u);
@@ -83,7 +85,22 @@ TEST_F(Submission, SendsEveryPageFromTheWelcomePageAndShowsTheIdCode) {
     // Submit neither moves the page nor shows or hides anything.
     EXPECT_EQ(dialog.tabBar()->currentIndex(), 0);
     EXPECT_EQ(visiblePageControls(dialog), pageControls(0));
-    EXPECT_TRUE(dialog.control(1087)->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.control(ControlId::NextButton)->isVisibleTo(&dialog));
+}
+
+// The box says only "Error Connecting...."; the log says what happened.
+TEST_F(Submission, AFailedExchangeIsLoggedWithTheClientsWords) {
+    standin::Scenario cut;
+    ASSERT_TRUE(standin::namedScenario("cut", cut));
+    service.setScenario(cut);
+    LogRecorder log("tavimor.submit");
+    ASSERT_TRUE(submitAndWait(dialog));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0], "Error Connecting....Please try again!");
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_TRUE(log.lines[0].startsWith(qs("the exchange with " + service.hostAndPort() + " failed: ")) &&
+                log.lines[0].size() > 60)
+        << log.lines[0].toStdString();
 }
 
 class PaintCounter : public QObject {
@@ -99,7 +116,7 @@ protected:
 
 TEST_F(Submission, WhileTheServiceIsSlowTheDialogRepaintsButTakesNoInput) {
     service.setScenario(answering(standin::Scenario::Delivery::Slow));
-    auto* name = controlAs<QLineEdit>(dialog, 1002);
+    auto* name = controlAs<QLineEdit>(dialog, ControlId::NameEdit);
     typeInto(name, "before");
 
     PaintCounter counter;
@@ -114,15 +131,16 @@ TEST_F(Submission, WhileTheServiceIsSlowTheDialogRepaintsButTakesNoInput) {
         counter.paints = 0;
         dialog.update();
         // Everything a user might try while waiting.
-        QTest::mouseClick(dialog.control(1074), Qt::LeftButton);
+        QTest::mouseClick(dialog.control(ControlId::SubmitButton), Qt::LeftButton);
+        dialog.OnSubmit();
         QTest::keyClicks(name, "after");
         QTest::keyClick(name, Qt::Key_Escape);
-        QTest::mouseClick(dialog.control(2), Qt::LeftButton);
+        QTest::mouseClick(dialog.control(ControlId::CancelButton), Qt::LeftButton);
         dialog.close();
         stayedOpen = dialog.isVisible();
     });
 
-    QTest::mouseClick(dialog.control(1074), Qt::LeftButton);
+    ASSERT_TRUE(submitAndWait(dialog));
     dialog.removeEventFilter(&counter);
 
     EXPECT_TRUE(waiting) << "the timer must fire while the request is pending";

@@ -13,21 +13,22 @@ namespace {
 
 using namespace testing_support;
 
-constexpr int kNext = 1087;
-const std::set<int> kOnNoPage = {2, 57670, 1000, 1072, 1073, 1074, kNext};
+constexpr ControlId kNext = ControlId::NextButton;
+const std::set<ControlId> kOnNoPage = {ControlId::CancelButton, ControlId::HelpButton,
+                                       ControlId::TabControl,   ControlId::SaveButton,
+                                       ControlId::LoadButton,   ControlId::SubmitButton,
+                                       kNext};
 
 TEST(PageTable, EveryControlOfTheFormStandsOnExactlyOnePage) {
-    const std::size_t sizes[kTabPageCount] = {4, 1, 14, 8, 12, 20, 4};
-    std::map<int, int> pageOf;
+    std::map<ControlId, int> pageOf;
     for (int page = 0; page < kTabPageCount; ++page) {
-        EXPECT_EQ(kTabPages[page].controlIds.size(), sizes[page]) << "page " << page;
-        for (int id : kTabPages[page].controlIds) {
-            EXPECT_TRUE(pageOf.emplace(id, page).second) << id << " is on two pages";
+        for (ControlId id : kTabPages[page].controls) {
+            EXPECT_TRUE(pageOf.emplace(id, page).second) << static_cast<int>(id) << " is on two pages";
         }
     }
-    EXPECT_EQ(kMainDialogTemplate.controls.size(), 70u);
     for (const DialogControl& control : kMainDialogTemplate.controls) {
-        EXPECT_NE(pageOf.count(control.id), kOnNoPage.count(control.id)) << control.id;
+        EXPECT_NE(pageOf.count(control.id), kOnNoPage.count(control.id))
+            << static_cast<int>(control.id);
     }
 }
 
@@ -46,8 +47,9 @@ protected:
     void expectOnPage(int page) {
         EXPECT_EQ(dialog.tabBar()->currentIndex(), page);
         EXPECT_EQ(visiblePageControls(dialog), pageControls(page)) << "on page " << page;
-        for (int id : kOnNoPage) {
-            EXPECT_TRUE(id == kNext || dialog.control(id)->isVisibleTo(&dialog)) << id;
+        for (ControlId id : kOnNoPage) {
+            EXPECT_TRUE(id == kNext || dialog.control(id)->isVisibleTo(&dialog))
+                << static_cast<int>(id);
         }
     }
 
@@ -89,12 +91,16 @@ TEST_F(TabPages, ChoosingATabByMouseOrKeyboardShowsExactlyItsPageAndNextWhereDue
 }
 
 TEST_F(TabPages, FocusStartsOnCancelAndTabFollowsTheTemplateOnTheShownPage) {
-    EXPECT_EQ(QApplication::focusWidget(), dialog.control(2));
+    QWidget* cancel = dialog.control(ControlId::CancelButton);
+    EXPECT_EQ(QApplication::focusWidget(), cancel);
     chooseTab(dialog, 2);
-    dialog.control(2)->setFocus();
-    const std::vector<int> expected = {2,    57670, 1000, 1002, 1005, 1007, 1009, 1011,
-                                       1065, 1067,  1072, 1073, 1074, kNext, 2};
-    std::vector<int> visited;
+    cancel->setFocus();
+    using enum ControlId;
+    const std::vector<ControlId> expected = {
+        CancelButton, HelpButton,  TabControl,    NameEdit,   EmailEdit,  SiteNameEdit,
+        SiteUrlEdit,  PasswordEdit, SiteTypeCombo, CountryEdit, SaveButton, LoadButton,
+        SubmitButton, NextButton,  CancelButton};
+    std::vector<ControlId> visited;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
@@ -102,7 +108,11 @@ TEST_F(TabPages, FocusStartsOnCancelAndTabFollowsTheTemplateOnTheShownPage) {
         QWidget* owner = focus == dialog.tabBar() || qobject_cast<QComboBox*>(focus->parentWidget())
                              ? focus->parentWidget()
                              : focus;
-        visited.push_back(owner->objectName().toInt());
+        ControlId id = None;
+        for (const DialogControl& control : kMainDialogTemplate.controls) {
+            if (dialog.control(control.id) == owner) id = control.id;
+        }
+        visited.push_back(id);
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     EXPECT_EQ(visited, expected);

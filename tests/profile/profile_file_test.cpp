@@ -1,12 +1,19 @@
 #include "profile/profile_file.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
-#include <tuple>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
+#include <tuple>
 
 #include "heap_meter.h"
 #include "profile_samples.h"
@@ -16,6 +23,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(unreadable)";
+}
+
+unsigned modeOf(const fs::path& file) {
+    struct stat info {};
+    return ::lstat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Runs `body` in a forked copy of this process, which may lower its file size
+// limit or give up root without touching the test runner, and returns what
+// `body` returned. This program starts no threads, so the copy is whole. A
+// child still busy after 30 s is killed.
+std::string inChild(const std::function<std::string()>& body) {
+    int fds[2];
+    if (::pipe(fds) != 0) return "no pipe";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const std::string out = body();
+        ::_exit(::write(fds[1], out.data(), out.size()) == ssize_t(out.size()) ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::string out;
+    char buffer[4096];
+    pollfd ready{fds[0], POLLIN, 0};
+    ssize_t n = 1;
+    while (pid > 0 && n > 0 && ::poll(&ready, 1, 30000) == 1) {
+        if ((n = ::read(fds[0], buffer, sizeof buffer)) > 0) out.append(buffer, std::size_t(n));
+    }
+    ::close(fds[0]);
+    if (pid < 0) return "no child";
+    if (n != 0) ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    return n == 0 ? out : "the child hung";
+}
+
 class ProfileFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,7 +67,11 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
     }
-    void TearDown() override { fs::remove_all(folder_); }
+    void TearDown() override {
+        std::error_code ignored;  // most tests make no such folder
+        fs::permissions(folder_ / "ro", fs::perms::owner_all, ignored);
+        fs::remove_all(folder_);
+    }
 
     fs::path write(const std::string& name, const std::string& bytes) const {
         const fs::path file = folder_ / name;
@@ -36,6 +84,15 @@ protected:
         const fs::path file = write(name, "");
         fs::resize_file(file, size);
         return file;
+    }
+
+    // Every file under the folder, with its bytes.
+    std::map<fs::path, std::string> contents() const {
+        std::map<fs::path, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+            if (!entry.is_directory()) files[entry.path()] = bytesOf(entry.path());
+        }
+        return files;
     }
 
     fs::path folder_;
@@ -58,10 +115,9 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
              EXPECT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
              return pipe;
          }},
-        {"it ends before field 1 (user_name), after 0 bytes", [&] { return write("empty.dat", ""); }},
-        {"it ends in the middle of field 4 (site_name), which declares 255 bytes at offset 262 where only 35 remain",
-         [&] { return write("cut.dat", cutInSiteName); }},
-        {"it is 67108865 bytes long, more than the 64 MiB a profile file can be, so it was not read",
+        {"it ends before the field \"Name\"", [&] { return write("empty.dat", ""); }},
+        {"it ends in the middle of the field \"Site Name\"", [&] { return write("cut.dat", cutInSiteName); }},
+        {"it is 2097153 bytes long, more than the 2 MiB a profile file can be, so it was not read",
          [&] { return sparse("huge.dat", kMaxProfileFileSize + 1); }},
     };
     for (const Case& c : cases) {
@@ -70,10 +126,8 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
         const testing::HeapMeter heap;
         const ProfileResult<SiteProfile> loaded = readProfileFile(file);
         ASSERT_FALSE(loaded);
-        const std::string& message = loaded.error().message;
-        EXPECT_EQ(message.rfind("Cannot load the profile \"" + file.string() + "\": " + c.reason, 0), 0u)
-            << message;
-        EXPECT_LT(heap.peakGrowth(), 64u * 1024) << message;
+        EXPECT_EQ(loaded.error().message, "Cannot load the profile \"" + file.string() + "\": " + c.reason + ".");
+        EXPECT_LT(heap.peakGrowth(), 64u * 1024);
     }
 }
 
@@ -82,7 +136,7 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
 // and the rest is trailing bytes that are never read.
 TEST_F(ProfileFile, ReadsWhatTheEncoderWroteInAboutItsSizeOfMemory) {
     SiteProfile large;
-    for (const ProfileField& field : kProfileFields) large.*field.member = patternText(1 << 20);
+    for (const ProfileField& field : kProfileFields) large.*field.member = patternText(80 << 10);
     const auto encoded = [&](const char* name, const SiteProfile& profile) {
         return std::tuple{write(name, encodeProfile(profile).value()), profile, true};
     };
@@ -96,6 +150,85 @@ TEST_F(ProfileFile, ReadsWhatTheEncoderWroteInAboutItsSizeOfMemory) {
         ASSERT_TRUE(loaded) << loaded.error().message;
         EXPECT_LT(heap.peakGrowth(), bound + bound / 20 + 64 * 1024) << file;
         EXPECT_TRUE(loaded.value() == profile) << file;
+    }
+}
+
+// A new file is its owner's alone, a replaced one keeps its permissions, a
+// link keeps pointing where it did, and no temporary file stays behind.
+TEST_F(ProfileFile, WritesWholeFilesWithTheRightPermissions) {
+    const std::string bytes = referenceEncoding(richProfile());
+    write("shared.dat", "old");
+    fs::permissions(folder_ / "shared.dat", fs::perms(0640));
+    write("target.dat", "old");
+    fs::create_symlink("target.dat", folder_ / "link.dat");
+    for (const char* name : {"new.dat", "shared.dat", "link.dat"}) {
+        EXPECT_EQ(writeProfileFile(folder_ / name, richProfile()), std::nullopt) << name;
+    }
+    EXPECT_EQ(modeOf(folder_ / "new.dat"), 0600u);
+    EXPECT_EQ(modeOf(folder_ / "shared.dat"), 0640u);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.dat"));
+    const std::map<fs::path, std::string> expected = {{folder_ / "new.dat", bytes},
+                                                      {folder_ / "shared.dat", bytes},
+                                                      {folder_ / "target.dat", bytes},
+                                                      {folder_ / "link.dat", bytes}};
+    EXPECT_TRUE(contents() == expected);
+}
+
+// Read-only folders and files for a user who is not root, a file size limit
+// that stands for a full disk, and targets that cannot be files: each fails
+// with a message saying why, and leaves every file as it was.
+TEST_F(ProfileFile, AFailedWriteSaysWhyAndLeavesEveryFileAsItWas) {
+    const std::string old = referenceEncoding(richProfile());
+    fs::create_directory(folder_ / "ro");
+    fs::create_directory(folder_ / "rw");
+    write("ro/kept.dat", old);
+    write("rw/locked.dat", old);
+    write("kept.dat", old);
+    fs::permissions(folder_ / "ro/kept.dat", fs::perms(0666));
+    fs::permissions(folder_ / "rw/locked.dat", fs::perms(0444));
+    fs::permissions(folder_ / "rw", fs::perms(0777));
+    fs::permissions(folder_ / "ro", fs::perms(0555));
+    fs::permissions(folder_, fs::perms(0755));
+    const auto asNobody = [] {  // root would write anywhere
+        return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+    };
+    const auto sizeLimit = [](rlim_t bytes) {
+        return [bytes] {  // past the limit write() fails with EFBIG instead of killing us
+            const rlimit limit{bytes, bytes};
+            return ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        };
+    };
+    const auto anyone = [] { return true; };
+    SiteProfile tooLarge;
+    tooLarge.query2.assign(kMaxProfileFileSize, 'k');
+    const std::string kept = " The file was left as it was.";
+    struct Case {
+        std::string name;
+        std::function<bool()> restrict;
+        SiteProfile profile;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"ro/new.dat", asNobody, startProfile(), "you have no permission to write in its folder."},
+        {"ro/kept.dat", asNobody, startProfile(), "you have no permission to write in its folder." + kept},
+        {"rw/locked.dat", asNobody, startProfile(), "you have no permission to change it." + kept},
+        // Smaller than any write buffer: the full disk must show all the same.
+        {"kept.dat", sizeLimit(100), startProfile(), "it would be larger than this system lets a file be." + kept},
+        {"kept.dat", sizeLimit(20000), richProfile(70000), "it would be larger than this system lets a file be." + kept},
+        {"kept.dat", anyone, tooLarge, "it would be " + std::to_string(kMaxProfileFileSize + 31) + " bytes long, more than the 2 MiB a profile file can be." + kept},
+        {"rw", anyone, startProfile(), "it is a folder, not a file."},
+        {"missing/new.dat", anyone, startProfile(), "its folder does not exist."},
+    };
+    for (const Case& c : cases) {
+        const std::map<fs::path, std::string> before = contents();
+        const fs::path file = folder_ / c.name;
+        const std::string shown = inChild([&] {
+            if (!c.restrict()) return std::string("could not restrict the child");
+            const std::optional<ProfileFileError> failed = writeProfileFile(file, c.profile);
+            return failed ? failed->message : "no failure";
+        });
+        EXPECT_EQ(shown, "Cannot save the profile \"" + file.string() + "\": " + c.reason);
+        EXPECT_TRUE(contents() == before) << c.name;
     }
 }
 

@@ -32,38 +32,23 @@ TEST(ProfileFields, CanonicalOrderMatchesTheRecordLayout) {
     EXPECT_EQ(kProfileFields.back().key, "category_num");
 }
 
-// Keys, controls and labels are distinct, every field sits on a form page,
-// and only the combo boxes (which have lists) start with a "pick one" text.
+// Keys, controls and labels are distinct, and only the combo boxes (which
+// have lists) start with a "pick one" text.
 TEST(ProfileFields, DistinctNamesAndTheStartTextsOfAFreshDialog) {
     std::set<std::string_view> keys, labels;
-    std::set<int> controls;
+    std::set<ControlId> controls;
     std::map<std::string_view, int> startTexts;
     for (const ProfileField& field : kProfileFields) {
         EXPECT_TRUE(keys.insert(field.key).second) << field.key;
         EXPECT_TRUE(labels.insert(field.label).second) << field.label;
-        EXPECT_TRUE(controls.insert(field.controlId).second) << field.controlId;
-        EXPECT_TRUE(field.page >= 2 && field.page <= 6) << field.key;
+        EXPECT_TRUE(controls.insert(field.control).second) << field.key;
         ++startTexts[field.startText];
-        EXPECT_EQ(!comboEntries(field.controlId).empty(),
+        EXPECT_EQ(!comboEntries(field.control).empty(),
                   field.startText == "Please Select One" || field.startText == "All Categories")
             << field.key;
     }
     EXPECT_EQ(startTexts, (std::map<std::string_view, int>{
                               {"http://", 7}, {"Please Select One", 7}, {"All Categories", 1}, {"", 10}}));
-}
-
-TEST(SiteProfile, FieldsAreFoundAndReplacedByNameAndHeldVerbatim) {
-    SiteProfile profile;
-    for (const ProfileField& field : kProfileFields) {
-        std::string* value = findField(profile, field.key);
-        ASSERT_NE(value, nullptr) << field.key;
-        *value = std::string(field.key) + " & = + % \r\n \x00\xFF end";
-    }
-    EXPECT_EQ(profile.site_URL, std::string("site_URL & = + % \r\n \x00\xFF end"));
-    EXPECT_EQ(findField(profile, "Site_URL"), nullptr);
-    EXPECT_EQ(findField(profile, ""), nullptr);
-    const SiteProfile& constProfile = profile;
-    EXPECT_EQ(findField(constProfile, "query2"), &profile.query2);
 }
 
 TEST(SiteProfile, EqualityAndPrinting) {

@@ -40,8 +40,12 @@ const std::vector<Section> kSections = {
       "Search Result Bar Color", "Search Result Bar Text Color"}},
     {"favorite-links", "Favorite Links", {"LINK 1", "LINK 4", "Title", "Url"}},
     {"target-search", "Target Search", {"All Categories", "Keyword", "Type of Site"}},
-    {"profiles", "Saving and loading profiles", {"Save", "Load", ".dat", "Profiles"}},
-    {"submit", "Submitting the form", {"Submit", "ID code"}},
+    {"profiles", "Saving and loading profiles", {"Save", "Load", ".dat", "Profiles", "asks before replacing"}},
+    // The messages quoted exactly as the program shows them, two spaces and all.
+    {"submit",
+     "Submitting the form",
+     {"Submit", "ID code", "Error Connecting....Please try again!",
+      "There was an error.  Please check your data and try again."}},
 };
 
 QString readHelp() {

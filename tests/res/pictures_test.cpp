@@ -36,9 +36,9 @@ void PrintTo(const Picture& picture, std::ostream* out) {
 // Every rendering the application asks for. The icon is shown at two sizes:
 // 32 x 32 for the window and 16 x 16 in title bars and task lists.
 const std::vector<Picture> kPictures = {
-    {":/pictures/bitmap138.svg", {130, 252}},
-    {":/pictures/bitmap144.svg", {184, 46}},
-    {":/pictures/bitmap142.svg", {320, 255}},
+    {":/pictures/welcome-mouse.svg", {130, 252}},
+    {":/pictures/title-banner.svg", {184, 46}},
+    {":/pictures/results-page.svg", {320, 255}},
     {":/icons/tavimor.svg", {32, 32}},
     {":/icons/tavimor.svg", {16, 16}},
 };

@@ -27,7 +27,7 @@ TEST(SiteCategoryCode, NamesAndTheirCodes) {
 
 // Walks the list the box shows: all but four entries give distinct real codes.
 TEST(SiteCategoryCode, ListEntriesGiveDistinctCodesExceptTheFourKnownMisfits) {
-    const auto entries = comboEntries(1065);
+    const auto entries = comboEntries(ControlId::SiteTypeCombo);
     ASSERT_EQ(entries.size(), 41u);
     EXPECT_EQ(entries.back(), "");
     const std::set<std::string_view> misfits = {"HTML Support", "New Links",
@@ -62,7 +62,7 @@ TEST(TargetCategoryCode, UnknownNamesSendNoneKnownOnesTheTypeOfSiteCode) {
 }
 
 TEST(TargetCategoryCode, ListHasSeventeenEntriesOnlyGovermentMisfits) {
-    const auto entries = comboEntries(1056);
+    const auto entries = comboEntries(ControlId::TargetCategoryCombo);
     ASSERT_EQ(entries.size(), 17u);
     EXPECT_EQ(entries.front(), "All Categories");
     for (std::string_view entry : entries.subspan(1)) {

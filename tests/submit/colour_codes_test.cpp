@@ -15,17 +15,17 @@ using Translation = std::string (*)(std::string_view);
 struct ColourBox {
     const char* name;
     Translation translate;
-    int controlId;
+    ControlId box;
     const char* defaultCode;
 };
 
 const std::vector<ColourBox> kBoxes = {
-    {"Background", BackgroundColourCode, 1023, "#FFFFFF"},
-    {"Link", LinkColourCode, 1025, "#236B8E"},
-    {"VisitedLink", VisitedLinkColourCode, 1027, "#2F2F4F"},
-    {"ActiveLink", ActiveLinkColourCode, 1029, "#236B8E"},
-    {"ResultBar", ResultBarColourCode, 1031, "#00FFFF"},
-    {"ResultBarText", ResultBarTextColourCode, 1033, "#2F2F4F"},
+    {"Background", BackgroundColourCode, ControlId::BackgroundColourCombo, "#FFFFFF"},
+    {"Link", LinkColourCode, ControlId::LinkColourCombo, "#236B8E"},
+    {"VisitedLink", VisitedLinkColourCode, ControlId::VisitedLinkColourCombo, "#2F2F4F"},
+    {"ActiveLink", ActiveLinkColourCode, ControlId::ActiveLinkColourCombo, "#236B8E"},
+    {"ResultBar", ResultBarColourCode, ControlId::ResultBarColourCombo, "#00FFFF"},
+    {"ResultBarText", ResultBarTextColourCode, ControlId::ResultBarTextColourCombo, "#2F2F4F"},
 };
 
 void PrintTo(const ColourBox& box, std::ostream* out) { *out << box.name; }
@@ -53,7 +53,7 @@ TEST_P(ColourBoxTest, ListNameAndLowerCaseSpellingBothAccepted) {
 // either the list or the table would silently send the default instead.
 TEST_P(ColourBoxTest, EveryListEntryYieldsAWellFormedCodeOfItsOwn) {
     const ColourBox& box = GetParam();
-    const auto entries = comboEntries(box.controlId);
+    const auto entries = comboEntries(box.box);
     ASSERT_FALSE(entries.empty());
     std::vector<std::string> codes;
     for (std::string_view entry : entries) {
@@ -112,8 +112,8 @@ TEST(ColourCodes, BackgroundKnowsOnlyThirteenColours) {
         EXPECT_NE(LinkColourCode(missing), "#236B8E") << missing;
     }
     EXPECT_EQ(BackgroundColourCode("Teal"), "#008080");
-    EXPECT_EQ(comboEntries(1023).size(), 13u);
-    EXPECT_EQ(comboEntries(1025).size(), 22u);
+    EXPECT_EQ(comboEntries(ControlId::BackgroundColourCombo).size(), 13u);
+    EXPECT_EQ(comboEntries(ControlId::LinkColourCombo).size(), 22u);
 }
 
 }  // namespace

@@ -1,0 +1,166 @@
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "profile/posix_file.h"
+#include "profile/profile_decoder.h"
+#include "profile/profile_file.h"
+
+namespace tavimor {
+namespace {
+
+namespace fs = std::filesystem;
+using detail::callFailed;
+using detail::FileDescriptor;
+using detail::systemText;
+
+// What went wrong, as the user is told it, for a failed system call.
+std::string writeFailure(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return "its folder does not exist";
+    case EACCES:
+    case EPERM:
+        return "you have no permission to write in its folder";
+    case EROFS:
+        return "its disk is read-only";
+    case ENOSPC:
+    case EDQUOT:
+        return "there is no room left on the disk";
+    case EFBIG:
+        return "it would be larger than this system lets a file be";
+    default:
+        return "writing it failed (" + systemText(error) + ")";
+    }
+}
+
+ProfileFileError systemFailure(const char* call, const std::string& path, int error) {
+    return {writeFailure(error), callFailed(call, path, error)};
+}
+
+// The new bytes are written to a file of this kind beside the target; unless
+// it was renamed over the target, it is removed when it goes, so a failure at
+// any step leaves nothing behind.
+class TemporaryFile {
+public:
+    // Hidden, and named after the file it will become, so that anyone who
+    // sees it after a crash can tell where it came from. Created readable and
+    // writable by the owner only.
+    explicit TemporaryFile(const fs::path& target)
+        : path_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()),
+          fd_(::mkostemp(path_.data(), O_CLOEXEC)),
+          error_(fd_.get() < 0 ? errno : 0) {}
+    ~TemporaryFile() {
+        fd_.reset();
+        if (error_ == 0 && !renamed_) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return fd_.get(); }
+    int creationError() const { return error_; }
+    const std::string& path() const { return path_; }
+
+    std::optional<ProfileFileError> write(const std::string& bytes) {
+        std::size_t written = 0;
+        while (written < bytes.size()) {
+            const ssize_t n = ::write(fd_.get(), bytes.data() + written, bytes.size() - written);
+            if (n < 0 && errno == EINTR) continue;
+            // A short count means the rest did not fit; the next call says why.
+            if (n < 0) return systemFailure("write", path_, errno);
+            if (n == 0) return systemFailure("write", path_, ENOSPC);
+            written += static_cast<std::size_t>(n);
+        }
+        // A failed sync can mean the bytes never reach the disk, and close()
+        // is where some file systems report a failed write.
+        if (::fsync(fd_.get()) != 0) return systemFailure("fsync", path_, errno);
+        if (fd_.reset() != 0) return systemFailure("close", path_, errno);
+        return std::nullopt;
+    }
+
+    std::optional<ProfileFileError> renameTo(const std::string& target) {
+        if (::rename(path_.c_str(), target.c_str()) != 0) {
+            return systemFailure("rename", target, errno);
+        }
+        renamed_ = true;
+        return std::nullopt;
+    }
+
+private:
+    std::string path_;
+    FileDescriptor fd_;
+    int error_ = 0;
+    bool renamed_ = false;
+};
+
+// Makes the rename itself durable; without it a crash soon after could bring
+// back the old file. Nothing depends on it succeeding.
+void syncFolder(const fs::path& folder) {
+    const FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+// The file a save replaces: the target of a symbolic link rather than the
+// link, so the link keeps pointing where the user set it.
+fs::path replacedFile(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+    const fs::path target = fs::weakly_canonical(file, error);
+    return error ? file : target;
+}
+
+}  // namespace
+
+std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const SiteProfile& profile) {
+    const fs::path target = replacedFile(file);
+    struct stat before {};
+    const bool existed = ::stat(target.c_str(), &before) == 0;
+    const bool keptAsItWas = existed && S_ISREG(before.st_mode);
+    const auto failed = [&](ProfileFileError why) -> std::optional<ProfileFileError> {
+        std::string message = "Cannot save the profile \"" + file.string() + "\": " + why.message + ".";
+        if (keptAsItWas) message += " The file was left as it was.";
+        return ProfileFileError{std::move(message), std::move(why.detail)};
+    };
+
+    if (existed && S_ISDIR(before.st_mode)) return failed({"it is a folder, not a file", {}});
+    if (existed && !S_ISREG(before.st_mode)) return failed({"it is not a regular file", {}});
+    // The folder's permissions decide whether the file can be replaced, but a
+    // file its owner made read-only is not to be changed behind that.
+    if (existed && ::access(target.c_str(), W_OK) != 0) {
+        const int error = errno;
+        ProfileFileError why = systemFailure("access", target, error);
+        if (error == EACCES || error == EPERM) why.message = "you have no permission to change it";
+        return failed(std::move(why));
+    }
+    const ProfileResult<std::string> bytes = encodeProfile(profile);
+    if (!bytes) return failed(bytes.error());
+
+    TemporaryFile temporary(target);
+    if (temporary.fd() < 0) {
+        return failed(systemFailure("mkostemp", temporary.path(), temporary.creationError()));
+    }
+    if (existed) {
+        if (::fchmod(temporary.fd(), before.st_mode & 07777) != 0) {
+            const int error = errno;
+            return failed({"its permissions could not be kept (" + systemText(error) + ")",
+                           callFailed("fchmod", temporary.path(), error)});
+        }
+        // Only an administrator may give a file away, and may fail to; for
+        // anyone else the file was theirs already.
+        if (before.st_uid != ::geteuid() || before.st_gid != ::getegid()) {
+            [[maybe_unused]] const int given = ::fchown(temporary.fd(), before.st_uid, before.st_gid);
+        }
+    }
+    if (auto writeFailed = temporary.write(bytes.value())) return failed(std::move(*writeFailed));
+    if (auto renameFailed = temporary.renameTo(target)) return failed(std::move(*renameFailed));
+    syncFolder(target.parent_path());
+    return std::nullopt;
+}
+
+}  // namespace tavimor

@@ -1,0 +1,45 @@
+#include "res/tab_pages.h"
+
+namespace tavimor {
+namespace {
+
+using enum ControlId;
+
+constexpr ControlId kWelcome[] = {WelcomePicture, TitlePicture, WelcomeText, InstructionsText};
+constexpr ControlId kScreenShot[] = {ScreenShotPicture};
+constexpr ControlId kContactInfo[] = {
+    NameLabel,     NameEdit,      EmailLabel,    EmailEdit,    SiteNameLabel,
+    SiteNameEdit,  SiteUrlLabel,  SiteUrlEdit,   PasswordLabel, PasswordEdit,
+    SiteTypeLabel, SiteTypeCombo, CountryLabel,  CountryEdit,
+};
+constexpr ControlId kYourLogo[] = {
+    LogoImageGroup, LogoImageText, LogoImageExample, LogoImageEdit,
+    LogoLinkGroup,  LogoLinkText,  LogoLinkExample,  LogoLinkEdit,
+};
+constexpr ControlId kColorScheme[] = {
+    BackgroundColourLabel,  BackgroundColourCombo,  LinkColourLabel,
+    LinkColourCombo,        VisitedLinkColourLabel, VisitedLinkColourCombo,
+    ActiveLinkColourLabel,  ActiveLinkColourCombo,  ResultBarColourLabel,
+    ResultBarColourCombo,   ResultBarTextColourLabel, ResultBarTextColourCombo,
+};
+constexpr ControlId kFavoriteLinks[] = {
+    Link1Group, Link1TitleLabel, Link1TitleEdit, Link1UrlLabel, Link1UrlEdit,
+    Link2Group, Link2TitleLabel, Link2TitleEdit, Link2UrlLabel, Link2UrlEdit,
+    Link3Group, Link3TitleLabel, Link3TitleEdit, Link3UrlLabel, Link3UrlEdit,
+    Link4Group, Link4TitleLabel, Link4TitleEdit, Link4UrlLabel, Link4UrlEdit,
+};
+constexpr ControlId kTargetSearch[] = {TargetText, KeywordLabel, TargetCategoryCombo, KeywordEdit};
+
+}  // namespace
+
+const std::array<TabPage, kTabPageCount> kTabPages = {{
+    {"Welcome", kWelcome, "welcome", "page-0-welcome.png"},
+    {"Screen Shot", kScreenShot, "screen-shot", "page-1-screen-shot.png"},
+    {"Contact Info", kContactInfo, "contact-info", "page-2-contact-info.png"},
+    {"Your Logo", kYourLogo, "your-logo", "page-3-your-logo.png"},
+    {"Color Scheme", kColorScheme, "color-scheme", "page-4-color-scheme.png"},
+    {"Favorite Links", kFavoriteLinks, "favorite-links", "page-5-favorite-links.png"},
+    {"Target Search", kTargetSearch, "target-search", "page-6-target-search.png"},
+}};
+
+}  // namespace tavimor
