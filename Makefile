@@ -1,36 +1,54 @@
 # Entry points for people and CI. Each target first installs whatever Debian
-# packages are missing, then configures once and builds incrementally.
+# packages are missing, then configures once (with the presets of
+# CMakePresets.json) and builds incrementally.
+#
+#   make run     build and start the app
+#   make check   build and run the main tree's tests: the edit-build-test loop
+#   make test    everything CI checks: warnings as errors, the core under the
+#                sanitizers, a short run of each fuzz target, the whole suite
 BUILD_DIR ?= build
-CMAKE_FLAGS ?=
-JOBS ?= $(shell nproc)
-# The core and its tests again under AddressSanitizer and UBSan, and the
-# fuzz targets (clang), each in a build folder of its own.
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+DEMO_DIR ?= build-demo
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+# Warnings fail the build under `make test`, as they do in CI; elsewhere they
+# are only shown.
+WERROR ?= OFF
 FUZZ_SMOKE_SECONDS ?= 20
 FUZZ_SECONDS ?= 600
+DEMO_PORT ?= 18080
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 RUN_ASAN_TESTS = cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 RUN_FUZZ_SMOKE = cd $(FUZZ_DIR) && FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) ctest --output-on-failure -L fuzz -j $(JOBS)
 
-.PHONY: all deps configure build test run bench clean
-.PHONY: asan-build asan-test fuzz-build fuzz-smoke fuzz
+# $(call configure,PRESET,FOLDER): configures FOLDER from PRESET the first
+# time, and again only when WERROR differs from what it was configured with.
+define configure
+	@if ! grep -qs '^TAVIMOR_WERROR:BOOL=$(WERROR)$$' $(2)/CMakeCache.txt; then \
+		echo "cmake --preset $(1) -B $(2) -DTAVIMOR_WERROR=$(WERROR) $(3)"; \
+		cmake --preset $(1) -B $(2) -DTAVIMOR_WERROR=$(WERROR) $(3); \
+	fi
+endef
+
+.PHONY: all deps build check test run bench clean format
+.PHONY: asan-build asan-test fuzz-build fuzz-smoke fuzz demo screenshots package
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(BUILD_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
-
-configure: $(BUILD_DIR)/CMakeCache.txt
-
-build: deps configure
+build: deps
+	$(call configure,default,$(BUILD_DIR),$(CMAKE_FLAGS))
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+check: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Three phases, each with its own CTest summary; the whole suite comes last
 # so that the final summary counts every test of the application.
+test: WERROR = ON
 test: build asan-build fuzz-build
 	@echo "==== make test, phase 1 of 3: core tests under AddressSanitizer and UBSan ($(ASAN_DIR))"
 	$(RUN_ASAN_TESTS)
@@ -40,20 +58,15 @@ test: build asan-build fuzz-build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Core only, no Qt: the sanitizers look at the code that reads outside input.
-$(ASAN_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DTAVIMOR_BUILD_APP=OFF -DTAVIMOR_BUILD_BENCHMARKS=OFF \
-		-DTAVIMOR_SANITIZE=address,undefined
-
-asan-build: deps $(ASAN_DIR)/CMakeCache.txt
+asan-build: deps
+	$(call configure,asan,$(ASAN_DIR))
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 asan-test: asan-build
 	$(RUN_ASAN_TESTS)
 
-$(FUZZ_DIR)/CMakeCache.txt: | deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DTAVIMOR_BUILD_FUZZERS=ON
-
-fuzz-build: deps $(FUZZ_DIR)/CMakeCache.txt
+fuzz-build: deps
+	$(call configure,fuzz,$(FUZZ_DIR))
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 
 fuzz-smoke: fuzz-build
@@ -76,23 +89,22 @@ run: build
 
 # Benchmarks are built with everything else but run only on request.
 bench: build
-	@set -e; for b in $$(find $(BUILD_DIR) -type f -name 'bench_*' -perm -u+x | sort); do \
+	@set -e; for b in $$(find $(BUILD_DIR)/bench -type f -name 'bench_*' -perm -u+x | sort); do \
 		echo "== $$b"; $$b; \
 	done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEMO_DIR)
+
+# Formats every C++ file of the repository by .clang-format.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # The app wired to the stand-in registration service on 127.0.0.1, built in a
 # folder of its own so that the main build keeps the real service's address.
 # The stand-in runs while the app does and stops when it closes.
-DEMO_DIR ?= build-demo
-DEMO_PORT ?= 18080
-
-.PHONY: demo screenshots package
-
 demo: deps
-	cmake -S . -B $(DEMO_DIR) -G Ninja -DTAVIMOR_REGISTRATION_HOST=127.0.0.1:$(DEMO_PORT)
+	cmake --preset demo -B $(DEMO_DIR) -DTAVIMOR_REGISTRATION_HOST=127.0.0.1:$(DEMO_PORT)
 	cmake --build $(DEMO_DIR) -j $(JOBS) --target tavimor tavimor-standin
 	scripts/demo $(DEMO_DIR) $(DEMO_PORT)
 

@@ -1,10 +1,12 @@
 # tavimor_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>] [OWN_MAIN])
 #
-# OWN_MAIN: the sources bring their own main() (the Qt tests, which need a
-# QApplication); otherwise GoogleTest's main is linked in.
+# OWN_MAIN: a library in LIBS brings main() (the Qt tests take theirs from
+# tavimor_qt_test_support, which runs them in a scratch folder inside the
+# application object); otherwise GoogleTest's main is linked in.
 # One GoogleTest executable, its cases registered one by one with CTest. Every
 # test runs with Qt's offscreen platform so that a plain `ctest` needs no
-# display, and in the build tree's scratch folder rather than the source tree.
+# display. A test that hangs (a modal box nobody closes) fails after 30 s,
+# several times the slowest normal run.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
@@ -21,5 +23,5 @@ function(tavimor_add_test name)
         PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             LABELS "${ARG_LABELS}"
-            TIMEOUT 120)
+            TIMEOUT 30)
 endfunction()

@@ -26,7 +26,7 @@
 #include "app/help_window.h"
 #include "app/picture_control.h"
 #include "app/template_builder.h"
-#include "app_test_support.h"
+#include "qt_test_support.h"
 #include "res/dialog_templates.h"
 
 namespace tavimor {

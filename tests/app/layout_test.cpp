@@ -5,7 +5,7 @@
 
 #include "app/group_frame.h"
 #include "app/tab_control.h"
-#include "app_test_support.h"
+#include "qt_test_support.h"
 
 namespace tavimor {
 namespace {

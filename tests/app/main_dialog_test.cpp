@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "app_test_support.h"
+#include "qt_test_support.h"
 #include "profile/profile_fields.h"
 #include "res/combo_lists.h"
 

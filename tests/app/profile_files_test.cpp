@@ -9,9 +9,9 @@
 
 #include <map>
 
-#include "../profile/profile_samples.h"
+#include "profile_samples.h"
 #include "app/profile_naming.h"
-#include "app_test_support.h"
+#include "qt_test_support.h"
 #include "res/dialog_templates.h"
 #include "standin_service.h"
 

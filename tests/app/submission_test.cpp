@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "app_test_support.h"
+#include "qt_test_support.h"
 #include "standin_service.h"
 
 namespace tavimor {

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app_test_support.h"
+#include "qt_test_support.h"
 #include "res/dialog_templates.h"
 
 namespace tavimor {

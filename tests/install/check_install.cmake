@@ -90,6 +90,7 @@ if(EXISTS ${PREFIX}/bin/tavimor)
     elseif(NOT IS_DIRECTORY ${run_dir}/Profiles)
         fail("bin/tavimor made no Profiles folder where it was started")
     endif()
+    file(REMOVE_RECURSE ${run_dir})
 endif()
 
 if(failures)

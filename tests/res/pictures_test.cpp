@@ -23,6 +23,8 @@
 namespace tavimor {
 namespace {
 
+using testing_support::LogRecorder;
+
 struct Picture {
     const char* resource;
     QSize controlSize;
@@ -76,7 +78,7 @@ TEST_P(PictureTest, UsesOnlyWhatTheRendererDraws) {
 // count as failures here.
 TEST_P(PictureTest, LoadsAndRendersWithoutRendererWarnings) {
     const Picture& picture = GetParam();
-    SvgWarnings messages;
+    LogRecorder messages("qt.svg");
 
     QSvgRenderer renderer(QString::fromLatin1(picture.resource));
     ASSERT_TRUE(renderer.isValid()) << picture.resource;
@@ -87,7 +89,7 @@ TEST_P(PictureTest, LoadsAndRendersWithoutRendererWarnings) {
     renderer.render(&painter);
     painter.end();
 
-    EXPECT_EQ(messages.warnings, QStringList{});
+    EXPECT_EQ(messages.lines, std::vector<QString>{});
 
     // A real drawing, not an empty or single-coloured box: anti-aliased
     // shapes in several colours that cover most of the control.

@@ -1,8 +1,15 @@
 #pragma once
 
+// What the Qt tests share: readable Qt values in failure messages, a recorder
+// of log lines, a recorder of the prompts the dialog shows, and helpers that
+// drive the main dialog as a user does. The tests' main (qt_test_main.cpp)
+// runs them inside the application object.
+
+#include <QByteArray>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTabBar>
 #include <QTest>
 
@@ -17,10 +24,19 @@
 #include "app/user_prompts.h"
 #include "res/tab_pages.h"
 
-// Readable QStrings in failure messages.
+QT_BEGIN_NAMESPACE
+// Readable Qt strings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '[';
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        *out << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
+    }
+    *out << ']';
+}
+QT_END_NAMESPACE
 
 namespace tavimor {
 
