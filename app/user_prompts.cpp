@@ -4,10 +4,42 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <memory>
+
 namespace tavimor {
 namespace {
 
 constexpr auto kTitle = "Tavimor";
+
+// The dialog a file prompt runs.
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
+                                            const QString& folder, const QString& filterLabel) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), folder);
+    // Qt's own dialog, not the desktop's: only it shows the file-type label
+    // exactly as given, where a desktop dialog may rewrite or drop it.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The entry shows the label exactly as given, and only profiles are
+    // listed. A label without a pattern in parentheses gets the pattern out
+    // of sight: Qt would otherwise take each of its words for a pattern and
+    // list files named "Data" or "Files" too.
+    if (filterLabel.endsWith(QLatin1Char(')'))) {
+        dialog->setNameFilter(filterLabel);
+    } else {
+        dialog->setOption(QFileDialog::HideNameFilterDetails);
+        dialog->setNameFilter(filterLabel + QStringLiteral(" (*.dat)"));
+    }
+    // ".dat", ".DAT" and ".Dat" files are all profiles.
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setDefaultSuffix(QString());
+    if (purpose == FileDialogPurpose::Save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return dialog;
+}
 
 QString runFileDialog(QWidget* parent, FileDialogPurpose purpose, const QString& folder,
                       const QString& filterLabel) {
@@ -45,35 +77,6 @@ bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
     // The questions asked are about replacing a file: a stray Enter keeps it.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
-}
-
-std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
-                                            const QString& folder, const QString& filterLabel) {
-    auto dialog = std::make_unique<QFileDialog>(parent, QString(), folder);
-    // Qt's own dialog, not the desktop's: only it shows the file-type label
-    // exactly as given, where a desktop dialog may rewrite or drop it.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    // The entry shows the label exactly as given, and only profiles are
-    // listed. A label without a pattern in parentheses gets the pattern out
-    // of sight: Qt would otherwise take each of its words for a pattern and
-    // list files named "Data" or "Files" too.
-    if (filterLabel.endsWith(QLatin1Char(')'))) {
-        dialog->setNameFilter(filterLabel);
-    } else {
-        dialog->setOption(QFileDialog::HideNameFilterDetails);
-        dialog->setNameFilter(filterLabel + QStringLiteral(" (*.dat)"));
-    }
-    // ".dat", ".DAT" and ".Dat" files are all profiles.
-    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
-    dialog->setDefaultSuffix(QString());
-    if (purpose == FileDialogPurpose::Save) {
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setFileMode(QFileDialog::ExistingFile);
-    }
-    return dialog;
 }
 
 }  // namespace tavimor

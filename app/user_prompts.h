@@ -2,9 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QFileDialog;
 class QWidget;
 
 namespace tavimor {
@@ -47,11 +44,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& question) override;
 };
 
+// Which of the two file dialogs a prompt is.
 enum class FileDialogPurpose { Save, Load };
-
-// The file dialog MessageBoxPrompts runs, set up but not shown, so that its
-// settings can be checked without a user to close it.
-std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
-                                            const QString& folder, const QString& filterLabel);
 
 }  // namespace tavimor

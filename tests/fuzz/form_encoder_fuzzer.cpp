@@ -4,7 +4,7 @@
 //  - the body holds the 26 pairs in the service's order and nothing else,
 //    using only bytes that need no further escaping;
 //  - every field comes back byte for byte, and every coded key carries the
-//    code of its own field;
+//    code of its own field's name;
 //  - encodeFormValue alone round-trips the whole input too.
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -35,31 +35,19 @@ struct ExpectedPair {
 
 std::vector<ExpectedPair> expectedPairs(const SiteProfile& p) {
     return {
-        {"site_name", p.site_name},
-        {"site_URL", p.site_URL},
-        {"email", p.email},
-        {"user_name", p.user_name},
-        {"password", p.password},
-        {"country", p.country},
-        {"category", SiteCategoryCode(p.category)},
-        {"logo_location", p.logo_location},
-        {"logo_href", p.logo_href},
-        {"bg_colour", BackgroundColourCode(p.bg_colour)},
+        {"site_name", p.site_name}, {"site_URL", p.site_URL}, {"email", p.email},
+        {"user_name", p.user_name}, {"password", p.password}, {"country", p.country},
+        {"category", SiteCategoryCode(p.category)}, {"logo_location", p.logo_location},
+        {"logo_href", p.logo_href}, {"bg_colour", BackgroundColourCode(p.bg_colour)},
         {"link_colour", LinkColourCode(p.link_colour)},
         {"vlink_colour", VisitedLinkColourCode(p.vlink_colour)},
         {"alink_colour", ActiveLinkColourCode(p.alink_colour)},
         {"sbar_colour", ResultBarColourCode(p.sbar_colour)},
         {"sbartxt_colour", ResultBarTextColourCode(p.sbartxt_colour)},
-        {"link1_title", p.link1_title},
-        {"link1_url", p.link1_url},
-        {"link2_title", p.link2_title},
-        {"link2_url", p.link2_url},
-        {"link3_title", p.link3_title},
-        {"link3_url", p.link3_url},
-        {"link4_title", p.link4_title},
-        {"link4_url", p.link4_url},
-        {"category_num", TargetCategoryCode(p.category_num)},
-        {"query2", p.query2},
+        {"link1_title", p.link1_title}, {"link1_url", p.link1_url}, {"link2_title", p.link2_title},
+        {"link2_url", p.link2_url}, {"link3_title", p.link3_title}, {"link3_url", p.link3_url},
+        {"link4_title", p.link4_title}, {"link4_url", p.link4_url},
+        {"category_num", TargetCategoryCode(p.category_num)}, {"query2", p.query2},
         {"submit", "Click Here For Search Code"},
     };
 }
@@ -114,39 +102,12 @@ FUZZ_ORACLE std::size_t firstStrayByte(std::string_view body) {
     return i;
 }
 
-FUZZ_ORACLE bool isColourCode(std::string_view code) {
-    if (code.size() != 7 || code[0] != '#') return false;
-    for (char c : code.substr(1)) {
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
-    }
-    return true;
-}
-
-FUZZ_ORACLE bool isCategoryCode(std::string_view code) {
-    return code.size() == 4 && code >= "1001" && code <= "1040";
-}
-
-FUZZ_ORACLE std::string printable(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text.substr(0, 200)) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0x0F];
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view raw(reinterpret_cast<const char*>(data), size);
     const std::optional<std::string> whole = formDecode(encodeFormValue(raw));
-    FUZZ_CHECK(whole && *whole == raw, "encodeFormValue does not round-trip \"%s\"", printable(raw).c_str());
+    FUZZ_CHECK(whole && *whole == raw, "encodeFormValue does not round-trip %zu bytes", size);
 
     FuzzedDataProvider input(data, size);
     SiteProfile profile;
@@ -161,24 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(pairs.size() == expected.size(), "%zu pairs in the body instead of %zu", pairs.size(), expected.size());
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const std::vector<std::string_view> nameAndValue = splitAt(pairs[i], '=');
-        FUZZ_CHECK(nameAndValue.size() == 2, "pair %zu is \"%s\"", i + 1, printable(pairs[i]).c_str());
-        FUZZ_CHECK(nameAndValue[0] == expected[i].key, "pair %zu is named \"%s\" instead of \"%.*s\"", i + 1,
-                   printable(nameAndValue[0]).c_str(), static_cast<int>(expected[i].key.size()),
+        FUZZ_CHECK(nameAndValue.size() == 2 && nameAndValue[0] == expected[i].key,
+                   "pair %zu is not \"%.*s=...\"", i + 1, static_cast<int>(expected[i].key.size()),
                    expected[i].key.data());
         const std::optional<std::string> value = formDecode(nameAndValue[1]);
-        FUZZ_CHECK(value && *value == expected[i].value, "%.*s: sent \"%s\" for \"%s\"",
-                   static_cast<int>(expected[i].key.size()), expected[i].key.data(),
-                   printable(nameAndValue[1]).c_str(), printable(expected[i].value).c_str());
+        FUZZ_CHECK(value && *value == expected[i].value, "%.*s: the value differs",
+                   static_cast<int>(expected[i].key.size()), expected[i].key.data());
     }
-
-    // Whatever the names, the translations yield codes of the service's form.
-    const RegistrationCodes codes = ComputeRegistrationCodes(profile);
-    for (const std::string* colour : {&codes.bg_colour, &codes.link_colour, &codes.vlink_colour,
-                                      &codes.alink_colour, &codes.sbar_colour, &codes.sbartxt_colour}) {
-        FUZZ_CHECK(isColourCode(*colour), "colour code \"%s\"", printable(*colour).c_str());
-    }
-    FUZZ_CHECK(isCategoryCode(codes.category), "site category code \"%s\"", printable(codes.category).c_str());
-    FUZZ_CHECK(codes.category_num == "none" || isCategoryCode(codes.category_num), "target category code \"%s\"",
-               printable(codes.category_num).c_str());
     return 0;
 }

@@ -18,11 +18,20 @@ inline std::string patternText(std::size_t length, unsigned seed = 0) {
     return text;
 }
 
-// What a freshly started dialog holds.
+// What a freshly started dialog holds, written out here rather than taken
+// from the binding table, so that a wrong start text there shows.
 inline SiteProfile startProfile() {
-    SiteProfile profile;
-    for (const ProfileField& field : kProfileFields) profile.*field.member = std::string(field.startText);
-    return profile;
+    SiteProfile p;
+    for (std::string* url : {&p.site_URL, &p.logo_location, &p.logo_href, &p.link1_url,
+                             &p.link2_url, &p.link3_url, &p.link4_url}) {
+        *url = "http://";
+    }
+    for (std::string* pick : {&p.bg_colour, &p.alink_colour, &p.link_colour, &p.sbar_colour,
+                              &p.sbartxt_colour, &p.vlink_colour, &p.category}) {
+        *pick = "Please Select One";
+    }
+    p.category_num = "All Categories";
+    return p;
 }
 
 // Fields of lengths on both sides of the one-byte limit; the last field gets

@@ -5,6 +5,7 @@
 // drive the main dialog as a user does. The tests' main (qt_test_main.cpp)
 // runs them inside the application object.
 
+#include <QApplication>
 #include <QByteArray>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,8 +13,12 @@
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string_view>
@@ -46,11 +51,12 @@ inline void PrintTo(ControlId id, std::ostream* out) { *out << "control " << sta
 
 namespace tavimor::testing_support {
 
-// Records what is logged under a category whose name starts with `prefix`
-// while it exists, as "message" lines; one at a time.
+// Records what is logged under `category` and the categories below it
+// ("qt.svg" takes "qt.svg.x" too) while it exists; one at a time.
 class LogRecorder {
 public:
-    explicit LogRecorder(const char* prefix) : prefix_(prefix), previous_(qInstallMessageHandler(&handle)) {
+    explicit LogRecorder(const char* category)
+        : category_(category), previous_(qInstallMessageHandler(&handle)) {
         active() = this;
     }
     ~LogRecorder() {
@@ -69,12 +75,13 @@ private:
     }
     static void handle(QtMsgType, const QMessageLogContext& context, const QString& text) {
         LogRecorder* self = active();
-        if (self && context.category && QByteArray(context.category).startsWith(self->prefix_)) {
+        const QByteArray category(context.category ? context.category : "");
+        if (self && (category == self->category_ || category.startsWith(self->category_ + '.'))) {
             self->lines.push_back(text);
         }
     }
 
-    QByteArray prefix_;
+    QByteArray category_;
     QtMessageHandler previous_;
 };
 
@@ -133,11 +140,17 @@ Widget* controlAs(const CMainDialog& dialog, ControlId id) {
     return qobject_cast<Widget*>(dialog.control(id));
 }
 
-// Puts `text` into a field's edit line, as a paste would.
-inline void setControlText(const CMainDialog& dialog, ControlId id, const QString& text) {
+// The edit line of a field: a line edit's own, or a combo box's.
+inline QLineEdit* editLine(const CMainDialog& dialog, ControlId id) {
     QWidget* field = dialog.control(id);
-    if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
-    qobject_cast<QLineEdit*>(field)->setText(text);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(field);
+}
+
+// What a field shows, and putting text into it as a paste would.
+inline QString controlText(const CMainDialog& dialog, ControlId id) { return editLine(dialog, id)->text(); }
+inline void setControlText(const CMainDialog& dialog, ControlId id, const QString& text) {
+    editLine(dialog, id)->setText(text);
 }
 
 // Replaces a field's text as a user does: select all, type.
@@ -161,6 +174,33 @@ inline std::set<ControlId> visiblePageControls(const CMainDialog& dialog) {
         }
     }
     return visible;
+}
+
+// Runs `step` from the event loop as soon as `ready` gives a window, for use
+// while a modal loop (a menu, a dialog) blocks the test. Gives up after five
+// seconds, closing whatever is modal, so a window that never appears fails
+// the test instead of hanging it; stops when `owner` goes, so no step
+// outlives the test it serves.
+template <class Window>
+void whenShown(QObject* owner, std::function<Window*()> ready, std::function<void(Window*)> step,
+               int triesLeft = 500) {
+    QTimer::singleShot(10, owner, [=] {
+        if (Window* window = ready()) {
+            step(window);
+        } else if (triesLeft > 0) {
+            whenShown(owner, ready, step, triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "the awaited window never appeared";
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        }
+    });
+}
+
+// The modal window of type `Window` now in front, or nullptr.
+template <class Window>
+Window* modalOf() {
+    return qobject_cast<Window*>(QApplication::activeModalWidget());
 }
 
 // Clicks Submit and waits until the answer has been shown.
