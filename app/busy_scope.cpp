@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QSet>
 
 namespace tavimor {
 
@@ -17,32 +18,16 @@ BusyScope::~BusyScope() {
 }
 
 bool BusyScope::eventFilter(QObject* /*watched*/, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
+    static const QSet<QEvent::Type> kInput = {
+        QEvent::KeyPress,         QEvent::KeyRelease,         QEvent::ShortcutOverride,
+        QEvent::Shortcut,         QEvent::MouseButtonPress,   QEvent::MouseButtonRelease,
+        QEvent::MouseButtonDblClick, QEvent::NonClientAreaMouseButtonPress,
+        QEvent::NonClientAreaMouseButtonRelease, QEvent::NonClientAreaMouseButtonDblClick,
+        QEvent::Wheel,            QEvent::ContextMenu,        QEvent::InputMethod,
+        QEvent::TouchBegin,       QEvent::TouchUpdate,        QEvent::TouchEnd,
+        QEvent::TabletPress,      QEvent::TabletRelease,      QEvent::DragEnter,
+        QEvent::DragMove,         QEvent::Drop};
+    return kInput.contains(event->type());
 }
 
 }  // namespace tavimor

@@ -41,8 +41,9 @@ protected:
     CMainDialog dialog{prompts, "127.0.0.1:9"};
 };
 
-// Which fields each page shows, by what a screen reader calls them, and
-// every other control of the form on exactly one page.
+// Which fields each page shows, by what a screen reader calls them, each one
+// taking a click (no frame or text lies over it), and every other control
+// of the form on exactly one page.
 TEST_F(TabPages, EachPageShowsItsOwnFieldsAndEveryControlIsOnOnePage) {
     const QStringList kFields[kTabPageCount] = {
         {}, {},
@@ -58,8 +59,13 @@ TEST_F(TabPages, EachPageShowsItsOwnFieldsAndEveryControlIsOnOnePage) {
         chooseTab(dialog, page);
         QStringList shown;
         for (ControlId id : visiblePageControls(dialog)) {
-            if (!(dialog.control(id)->focusPolicy() & Qt::TabFocus)) continue;
-            shown << dialog.control(id)->accessibleName();
+            QWidget* field = dialog.control(id);
+            if (!(field->focusPolicy() & Qt::TabFocus)) continue;
+            shown << field->accessibleName();
+            // Through the window, as the window system delivers a click.
+            QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                              field->mapTo(&dialog, field->rect().center()));
+            EXPECT_EQ(field, QApplication::focusWidget()) << int(id);
         }
         EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()),
                   QSet<QString>(kFields[page].begin(), kFields[page].end()))

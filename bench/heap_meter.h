@@ -5,7 +5,7 @@
 namespace tavimor::testing {
 
 // Watches the heap through the program's replaced operator new and delete
-// (heap_meter.cpp, linked only into test and benchmark programs): how much
+// (heap_meter.cpp, linked only into benchmark programs): how much
 // more than at construction was live at the worst moment since then.
 class HeapMeter {
 public:
