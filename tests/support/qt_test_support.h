@@ -96,38 +96,33 @@ public:
         QString filterLabel;
     };
 
-    void showMessage(QWidget* /*parent*/, const QString& text) override {
-        messages.push_back(text);
+    void showMessage(QWidget*, const QString& text) override { messages.push_back(text); }
+    QString chooseFileToSave(QWidget*, const QString& folder, const QString& label) override {
+        return pick({FileDialogPurpose::Save, folder, label});
     }
-    QString chooseFileToSave(QWidget* /*parent*/, const QString& folder,
-                             const QString& filterLabel) override {
-        fileDialogs.push_back({FileDialogPurpose::Save, folder, filterLabel});
-        return next(filesToPick, QString());
+    QString chooseFileToLoad(QWidget*, const QString& folder, const QString& label) override {
+        return pick({FileDialogPurpose::Load, folder, label});
     }
-    QString chooseFileToLoad(QWidget* /*parent*/, const QString& folder,
-                             const QString& filterLabel) override {
-        fileDialogs.push_back({FileDialogPurpose::Load, folder, filterLabel});
-        return next(filesToPick, QString());
-    }
-    bool askYesNo(QWidget* /*parent*/, const QString& question) override {
+    bool askYesNo(QWidget*, const QString& question) override {
         questions.push_back(question);
-        return next(answers, false);
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return yes;
     }
 
     std::deque<QString> filesToPick;
     std::deque<bool> answers;
-
     std::vector<QString> messages;
     std::vector<FileDialogShown> fileDialogs;
     std::vector<QString> questions;
 
 private:
-    template <class T>
-    static T next(std::deque<T>& queue, T whenEmpty) {
-        if (queue.empty()) return whenEmpty;
-        T front = std::move(queue.front());
-        queue.pop_front();
-        return front;
+    QString pick(FileDialogShown shown) {
+        fileDialogs.push_back(std::move(shown));
+        if (filesToPick.empty()) return {};
+        const QString file = filesToPick.front();
+        filesToPick.pop_front();
+        return file;
     }
 };
 
