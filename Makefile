@@ -87,11 +87,14 @@ run: build
 		exit 1; \
 	fi
 
-# Benchmarks are built with everything else but run only on request.
+# Benchmarks are built with everything else but run only on request: the
+# Google Benchmarks, then the start-up and idle memory of the application
+# beside an empty dialog (bench/startup_compare.sh).
 bench: build
-	@set -e; for b in $$(find $(BUILD_DIR)/bench -type f -name 'bench_*' -perm -u+x | sort); do \
+	@set -e; for b in $$(find $(BUILD_DIR)/bench -type f -name 'bench_*' ! -name bench_empty_dialog -perm -u+x | sort); do \
 		echo "== $$b"; $$b; \
 	done
+	bench/startup_compare.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(DEMO_DIR)

@@ -12,7 +12,11 @@
 #include <QTabBar>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <array>
+
 #include "app/about_dialog.h"
+#include "app/colour_preview.h"
+#include "app/colour_swatches.h"
 #include "app/form_text.h"
 #include "app/help_window.h"
 #include "app/logging.h"
@@ -21,6 +25,7 @@
 #include "app/template_builder.h"
 #include "app/user_prompts.h"
 #include "profile/profile_fields.h"
+#include "res/colour_roles.h"
 #include "res/dialog_templates.h"
 #include "res/tab_pages.h"
 
@@ -71,6 +76,7 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
 
     setStartTexts();
     setAccessibleLabels();
+    setUpColourBoxes();
     createProfileFolder();
 
     const auto onClick = [this](ControlId button, void (CMainDialog::*handler)()) {
@@ -152,6 +158,18 @@ void CMainDialog::setAccessibleLabels() {
             }
         }
     }
+}
+
+// The colour boxes show each entry's colour in their lists, and the Screen
+// Shot picture shows the colours their texts would be sent as.
+void CMainDialog::setUpColourBoxes() {
+    std::array<const QComboBox*, kColourRoles.size()> boxes{};
+    for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
+        auto* box = qobject_cast<QComboBox*>(control(kColourRoles[i].control));
+        addColourSwatches(*box, kColourRoles[i].code);
+        boxes[i] = box;
+    }
+    bindColourPreview(*qobject_cast<PictureControl*>(control(ControlId::ScreenShotPicture)), boxes);
 }
 
 void CMainDialog::createProfileFolder() {

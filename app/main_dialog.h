@@ -107,6 +107,7 @@ private:
     void showPage(int page);
     void setStartTexts();
     void setAccessibleLabels();
+    void setUpColourBoxes();
     void createProfileFolder();
     void finishSubmission();
 

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
+#include "app/svg_recolour.h"
 #include "res/resource_ids.h"
 
 namespace tavimor {
@@ -13,15 +19,19 @@ namespace tavimor {
 // picture.
 QString pictureResourcePath(PictureId picture);
 
-// The application icon as the window icon of every window of the application, drawn
-// ahead of time at the sizes that title bars, task bars and switchers ask
-// for, so that no image-format plugin is needed at run time.
+// The application icon, for every window of the application. Qt's SVG icon
+// engine draws it from its vector source at whatever size a title bar, task
+// bar or switcher asks for, when it asks, so start-up draws nothing.
 QIcon applicationIcon();
 
 // A picture or icon control of a dialog template. The picture is drawn from
 // its vector source at whatever size the control has, so it stays sharp on
 // any screen and with any dialog font; its proportions are kept, and a
 // control whose shape differs a little from the picture's shows it centred.
+// It is drawn once into a pixmap and repainted from there until the control's
+// size or the picture's colours change; a change of colour draws only the
+// shapes of that colour again, and lays the parts drawn before over and
+// under them.
 class PictureControl final : public QWidget {
     Q_OBJECT
 
@@ -34,12 +44,36 @@ public:
     // read; the control then shows an empty sunken frame in its place.
     bool hasPicture() const { return renderer_.isValid(); }
 
+    // Shows the picture with the elements of each class in that class's
+    // colour (see recolourSvg), from the next paint on. Colours equal to the
+    // ones shown cost nothing.
+    void setClassColours(ClassColours colours);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Once the picture is recoloured, it is drawn in parts: the shapes that
+    // keep their colours below and above the recoloured ones, and one part
+    // for each class.
+    struct Part {
+        QString className;  // empty for the parts that keep their colours
+        QString colour;
+        QSvgRenderer renderer;
+        QPixmap drawn;
+    };
+
+    void recolour();
+    void draw();
+
     PictureId picture_;
-    QSvgRenderer renderer_;
+    QByteArray source_;
+    QByteArray markedSource_;  // the recoloured shapes alone, read once
+    ClassColours colours_;
+    bool recolourPending_ = false;
+    QSvgRenderer renderer_;  // the whole picture, as long as it is not recoloured
+    std::vector<std::unique_ptr<Part>> parts_;
+    QPixmap drawn_;
 };
 
 }  // namespace tavimor

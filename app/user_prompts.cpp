@@ -1,8 +1,12 @@
 #include "app/user_prompts.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include <memory>
 
@@ -49,6 +53,16 @@ QString runFileDialog(QWidget* parent, FileDialogPurpose purpose, const QString&
     return files.isEmpty() ? QString() : files.first();
 }
 
+// The text can be selected with the mouse, and Ctrl+C copies all of it, so
+// that an ID code need not be typed out by hand. Qt's own box copies only on
+// some platforms, and then with its title and buttons around the text.
+void letTextBeCopied(QMessageBox& box) {
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* copy = new QShortcut(QKeySequence::Copy, &box);
+    QObject::connect(copy, &QShortcut::activated, &box,
+                     [&box] { QGuiApplication::clipboard()->setText(box.text()); });
+}
+
 }  // namespace
 
 void MessageBoxPrompts::showMessage(QWidget* parent, const QString& text) {
@@ -57,6 +71,7 @@ void MessageBoxPrompts::showMessage(QWidget* parent, const QString& text) {
     // The text is shown exactly as given: a reply captured from the service is
     // never to be read as markup.
     box.setTextFormat(Qt::PlainText);
+    letTextBeCopied(box);
     box.exec();
 }
 
@@ -74,6 +89,7 @@ bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
+    letTextBeCopied(box);
     // The questions asked are about replacing a file: a stray Enter keeps it.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -33,7 +33,7 @@ public:
 };
 
 // The real prompts: Qt's standard boxes, titled with the application's name,
-// and Qt's own file dialog.
+// their text selectable and copied whole by Ctrl+C, and Qt's own file dialog.
 class MessageBoxPrompts final : public UserPrompts {
 public:
     void showMessage(QWidget* parent, const QString& text) override;

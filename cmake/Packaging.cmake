@@ -61,7 +61,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links are found by dpkg-shlibdeps. Qt's platform
 # plugins are loaded only at run time, so it cannot see them, and without one
-# the program cannot open a window: that dependency is named here.
+# the program cannot open a window: that dependency is named here. The SVG
+# icon engine that draws the window icon is a plugin too, but Debian ships it
+# in libqt6svg6 itself, which the program links and so depends on already.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 include(CPack)

@@ -145,6 +145,15 @@ bool InitHttpClient() {
     return globalInitResult == CURLE_OK;
 }
 
+bool HttpClientSetUpCanWait() {
+#ifdef CURL_VERSION_THREADSAFE
+    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
+    return info && (info->features & CURL_VERSION_THREADSAFE) != 0;
+#else
+    return false;  // built against a library too old to say
+#endif
+}
+
 bool isValidHostAndPort(std::string_view hostAndPort) {
     std::string_view host = hostAndPort;
     std::string_view port;

@@ -13,6 +13,13 @@ namespace tavimor {
 // the client could not be set up; every exchange then fails.
 bool InitHttpClient();
 
+// True when InitHttpClient may wait for the first exchange, on whichever
+// thread runs it: the HTTP library reports that its global set-up is
+// thread-safe. Its set-up loads and initialises the TLS libraries, which
+// most sessions, never submitting, do not need. False otherwise, and then
+// main must call InitHttpClient before any thread starts.
+bool HttpClientSetUpCanWait();
+
 // How long the exchange may wait before it counts as a connection failure.
 struct ExchangeLimits {
     std::chrono::seconds connectTimeout{30};  // to establish the connection

@@ -1,10 +1,12 @@
 // tavimor-screenshots: draws every page of the main dialog, without any
-// display, into one PNG per page, for the documentation. The pages are
-// reached the way a user reaches them, through the dialog's own tab bar.
+// display, into one PNG per page, for the documentation, and then the Screen
+// Shot page previewing the colour schemes below. The pages are reached the
+// way a user reaches them, through the dialog's own tab bar.
 //
 //   tavimor-screenshots OUTPUT_FOLDER
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
@@ -12,12 +14,48 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cstdio>
 
 #include "app/main_dialog.h"
 #include "app/picture_control.h"
 #include "app/user_prompts.h"
+#include "res/colour_roles.h"
 #include "res/tab_pages.h"
+
+namespace {
+
+// The colour boxes' texts, in the order of kColourRoles: background, link,
+// visited link, active link, result bar, result bar text. A text no entry
+// matches is typed in as it stands.
+struct SchemeShot {
+    const char* file;
+    std::array<const char*, tavimor::kColourRoles.size()> texts;
+};
+
+constexpr SchemeShot kSchemeShots[] = {
+    {"page-1-screen-shot-chosen-scheme.png",
+     {"Wheat", "Navy", "Purple", "Red", "Steel Blue", "White"}},
+    // "Wheet" is in no table: the background falls back to its default.
+    {"page-1-screen-shot-misspelled.png",
+     {"Wheet", "Navy", "Purple", "Red", "Steel Blue", "White"}},
+};
+
+constexpr int kScreenShotPage = 1;
+constexpr int kColorSchemePage = 4;
+
+bool saveWindow(QWidget& window, const QDir& output, std::string_view name) {
+    const QString path =
+        output.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    if (!window.grab().toImage().save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Set before the application exists: the platform is chosen then.
@@ -48,14 +86,23 @@ int main(int argc, char** argv) {
     for (int page = 0; page < tavimor::kTabPageCount; ++page) {
         dialog.tabBar()->setCurrentIndex(page);
         QApplication::processEvents();
-        const std::string_view name = tavimor::kTabPages[page].screenshotFile;
-        const QString path =
-            output.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (!dialog.grab().toImage().save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+        if (!saveWindow(dialog, output, tavimor::kTabPages[page].screenshotFile)) return 1;
+    }
+    for (const SchemeShot& shot : kSchemeShots) {
+        dialog.tabBar()->setCurrentIndex(kColorSchemePage);
+        for (std::size_t i = 0; i < tavimor::kColourRoles.size(); ++i) {
+            auto* box = qobject_cast<QComboBox*>(dialog.control(tavimor::kColourRoles[i].control));
+            const QString text = QString::fromLatin1(shot.texts[i]);
+            const int entry = box->findText(text, Qt::MatchExactly);
+            if (entry >= 0) {
+                box->setCurrentIndex(entry);
+            } else {
+                box->setEditText(text);
+            }
         }
-        std::printf("%s\n", qPrintable(path));
+        dialog.tabBar()->setCurrentIndex(kScreenShotPage);
+        QApplication::processEvents();
+        if (!saveWindow(dialog, output, shot.file)) return 1;
     }
     return 0;
 }

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
-    tavimor::InitHttpClient();
+    if (!tavimor::HttpClientSetUpCanWait()) tavimor::InitHttpClient();
     tavimor::CMainApp app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     const int failed = RUN_ALL_TESTS();

@@ -1,0 +1,31 @@
+#include "app/colour_preview.h"
+
+#include <QComboBox>
+
+#include "app/form_text.h"
+#include "app/picture_control.h"
+
+namespace tavimor {
+
+void bindColourPreview(PictureControl& picture,
+                       const std::array<const QComboBox*, kColourRoles.size()>& boxes) {
+    // Submit sends each field's shown text as UTF-8 (form_text), so the same
+    // bytes go through the translation here.
+    const auto refresh = [&picture, boxes] {
+        ClassColours colours;
+        colours.reserve(kColourRoles.size());
+        for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
+            const std::string code = kColourRoles[i].code(bytesFromText(boxes[i]->currentText()));
+            colours.push_back({textFromBytes(kColourRoles[i].pictureClass),
+                               QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))});
+        }
+        picture.setClassColours(std::move(colours));
+    };
+    for (const QComboBox* box : boxes) {
+        // Emitted for a pick from the list and for every edit of the text.
+        QObject::connect(box, &QComboBox::currentTextChanged, &picture, refresh);
+    }
+    refresh();
+}
+
+}  // namespace tavimor

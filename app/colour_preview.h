@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+
+#include "res/colour_roles.h"
+
+class QComboBox;
+
+namespace tavimor {
+
+class PictureControl;
+
+// Colours `picture` as the service would colour the results page for the
+// texts the colour boxes show, now and whenever one of them changes (picked,
+// typed or loaded, on whichever page the user is): each text goes through the
+// translation Submit sends it through. `boxes` follows kColourRoles; all of
+// them live as long as `picture`.
+void bindColourPreview(PictureControl& picture,
+                       const std::array<const QComboBox*, kColourRoles.size()>& boxes);
+
+}  // namespace tavimor

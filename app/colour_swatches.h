@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QComboBox;
+
+namespace tavimor {
+
+// Gives every entry of a colour box a small square of the colour its text
+// translates to through `code`, that box's own translation, shown before the
+// text in the list. Texts, order and accessible names stay as they are.
+void addColourSwatches(QComboBox& box, std::string (*code)(std::string_view text));
+
+}  // namespace tavimor

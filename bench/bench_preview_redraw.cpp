@@ -1,0 +1,92 @@
+// What a change of colour costs the Screen Shot preview, at the size the
+// dialog gives the picture: the box's text translated, the shapes of that
+// colour recoloured, read and drawn again, and the picture's parts laid
+// together. Beside it, a repaint with nothing changed, which only copies the
+// finished pixmap.
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include "app/main_dialog.h"
+#include "app/user_prompts.h"
+
+namespace tavimor {
+namespace {
+
+class SilentPrompts final : public UserPrompts {
+public:
+    void showMessage(QWidget* /*parent*/, const QString& /*text*/) override {}
+    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseFileToLoad(QWidget*, const QString&, const QString&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&) override { return false; }
+};
+
+// Paints the picture control the way its window would, into an image.
+void paintPicture(const CMainDialog& dialog, QImage& into) {
+    dialog.control(ControlId::ScreenShotPicture)->render(&into);
+}
+
+QImage canvasFor(const CMainDialog& dialog) {
+    const QWidget* picture = dialog.control(ControlId::ScreenShotPicture);
+    QImage image(picture->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Each box with two entries to switch between; the link box colours the most
+// shapes (eight texts), so its change costs the most.
+struct ColourChange {
+    ControlId box;
+    const char* first;
+    const char* second;
+};
+constexpr ColourChange kChanges[] = {
+    {ControlId::BackgroundColourCombo, "Gold", "Teal"},
+    {ControlId::LinkColourCombo, "Red", "Navy"},
+};
+
+void BM_PreviewRedrawAfterAColourChange(benchmark::State& state) {
+    const ColourChange& change = kChanges[state.range(0)];
+    SilentPrompts prompts;
+    CMainDialog dialog(prompts, "127.0.0.1:9");
+    auto* box = qobject_cast<QComboBox*>(dialog.control(change.box));
+    const int first = box->findText(QString::fromLatin1(change.first));
+    const int second = box->findText(QString::fromLatin1(change.second));
+    QImage image = canvasFor(dialog);
+    paintPicture(dialog, image);  // the parts that keep their colours, drawn once
+    bool flip = false;
+    for (auto _ : state) {
+        box->setCurrentIndex((flip = !flip) ? first : second);
+        paintPicture(dialog, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(state.range(0) == 0 ? "background" : "link text");
+}
+BENCHMARK(BM_PreviewRedrawAfterAColourChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRepaintUnchanged(benchmark::State& state) {
+    SilentPrompts prompts;
+    CMainDialog dialog(prompts, "127.0.0.1:9");
+    QImage image = canvasFor(dialog);
+    paintPicture(dialog, image);
+    for (auto _ : state) {
+        paintPicture(dialog, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PreviewRepaintUnchanged)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavimor
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

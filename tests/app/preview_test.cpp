@@ -1,0 +1,166 @@
+// The Screen Shot picture as a preview of the colours Submit sends, the
+// colour lists' swatches, and the message box whose text can be copied.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "profile_samples.h"
+#include "qt_test_support.h"
+
+namespace tavimor {
+namespace {
+
+using namespace testing_support;
+using enum ControlId;
+
+// Where each colour shows in the 320 x 255 picture, clear of the callouts:
+// a patch of background, the glyphs of a link, a strip of the result bar.
+const std::map<ControlId, QRectF> kRoleAreas = {
+    {BackgroundColourCombo, {190, 178, 20, 12}},   {LinkColourCombo, {12, 119, 118, 8}},
+    {VisitedLinkColourCombo, {12, 163, 70, 8}},    {ActiveLinkColourCombo, {12, 141, 85, 8}},
+    {ResultBarColourCombo, {140, 100, 60, 3}},      {ResultBarTextColourCombo, {16, 103, 104, 8}},
+};
+
+// Some pixel of `area` (picture coordinates) in `image` of the picture control
+// has `colour`, give or take the rounding of anti-aliased edges.
+bool showsColour(const QImage& image, const QRectF& area, const QColor& colour) {
+    const qreal scale = std::min(image.width() / 320.0, image.height() / 255.0);
+    const QPointF origin((image.width() - 320 * scale) / 2, (image.height() - 255 * scale) / 2);
+    const QRect pixels = QRectF(origin + area.topLeft() * scale, area.size() * scale).toAlignedRect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor shown = image.pixelColor(x, y);
+            if (std::max({std::abs(shown.red() - colour.red()), std::abs(shown.green() - colour.green()),
+                          std::abs(shown.blue() - colour.blue())}) <= 4) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+enum class Entry { Picked, Typed, Loaded, StartText };
+
+struct PreviewCase {
+    const char* name;
+    ControlId box;
+    Entry entry;
+    const char* text;
+    const char* code;  // what Submit sends for it
+};
+
+void PrintTo(const PreviewCase& c, std::ostream* out) { *out << c.name; }
+
+const PreviewCase kPreviewCases[] = {
+    {"BackgroundPicked", BackgroundColourCombo, Entry::Picked, "Gold", "#FFCC35"},
+    {"BackgroundSecondSpelling", BackgroundColourCombo, Entry::Typed, "orange", "#E47833"},
+    {"BackgroundNotInItsTable", BackgroundColourCombo, Entry::Typed, "Black", "#FFFFFF"},
+    {"LinkPicked", LinkColourCombo, Entry::Picked, "Red", "#FF0000"},
+    {"LinkSecondSpellingOfChocolate", LinkColourCombo, Entry::Typed, "brown", "#6B4226"},
+    {"LinkLoaded", LinkColourCombo, Entry::Loaded, "Green", "#008000"},
+    {"LinkStartText", LinkColourCombo, Entry::StartText, "", "#236B8E"},
+    {"VisitedPicked", VisitedLinkColourCombo, Entry::Picked, "Maroon", "#800000"},
+    {"VisitedMisspelled", VisitedLinkColourCombo, Entry::Typed, "Pruple", "#2F2F4F"},
+    {"ActiveSecondSpellingOfLightWood", ActiveLinkColourCombo, Entry::Typed, "creme", "#E9C2A6"},
+    {"ActiveLoaded", ActiveLinkColourCombo, Entry::Loaded, "Purple", "#800080"},
+    {"BarPicked", ResultBarColourCombo, Entry::Picked, "Navy", "#000080"},
+    {"BarStartText", ResultBarColourCombo, Entry::StartText, "", "#00FFFF"},
+    {"BarTextTyped", ResultBarTextColourCombo, Entry::Typed, "yellow", "#FFFF00"},
+    {"BarTextMisspelled", ResultBarTextColourCombo, Entry::Typed, "Yelow", "#2F2F4F"},
+};
+
+class Preview : public ::testing::TestWithParam<PreviewCase> {};
+
+// The picture is drawn once, the colour changed on the Color Scheme page (or
+// loaded there), and the picture looked at again.
+TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
+    const PreviewCase& c = GetParam();
+    RecordingPrompts prompts;
+    CMainDialog dialog(prompts, "127.0.0.1:9");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QWidget* picture = dialog.control(ScreenShotPicture);
+    chooseTab(dialog, 1);
+    picture->grab();
+    chooseTab(dialog, 4);
+    auto* box = controlAs<QComboBox>(dialog, c.box);
+    if (c.entry == Entry::Picked) {
+        ASSERT_GE(box->findText(c.text), 0);
+        box->setCurrentIndex(box->findText(c.text));
+    } else if (c.entry == Entry::Typed) {
+        typeInto(box, c.text);
+    } else if (c.entry == Entry::Loaded) {
+        SiteProfile profile = startProfile();
+        for (const ProfileField& field : kProfileFields) {
+            if (field.control == c.box) profile.*field.member = c.text;
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath("scheme.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(referenceEncoding(profile)));
+        file.close();
+        prompts.filesToPick.push_back(file.fileName());
+        dialog.OnLoad();
+        ASSERT_EQ(box->currentText(), c.text);
+    }
+    chooseTab(dialog, 1);
+    EXPECT_TRUE(showsColour(picture->grab().toImage(), kRoleAreas.at(c.box), QColor(c.code)))
+        << "no " << c.code << " where this box's colour shows";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, Preview, ::testing::ValuesIn(kPreviewCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Each box's swatches come from its own table; the entries keep their texts,
+// which is what a screen reader reads.
+TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
+    const struct { ControlId box; const char* entry; const char* code; } kSwatches[] = {
+        {BackgroundColourCombo, "Light Wood", "#E9C2A6"}, {BackgroundColourCombo, "White", "#FFFFFF"},
+        {LinkColourCombo, "Chocolate", "#6B4226"},       {LinkColourCombo, "Midnight Blue", "#2F2F4F"},
+    };
+    RecordingPrompts prompts;
+    CMainDialog dialog(prompts, "127.0.0.1:9");
+    for (const auto& swatch : kSwatches) {
+        auto* box = controlAs<QComboBox>(dialog, swatch.box);
+        const int entry = box->findText(swatch.entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(entry, 0) << swatch.entry;
+        const QImage icon = box->itemIcon(entry).pixmap(16, 16).toImage();
+        EXPECT_EQ(icon.pixelColor(8, 8), QColor(swatch.code)) << swatch.entry;
+    }
+}
+
+// Ctrl+C in the real box puts the whole message on the clipboard; the box
+// keeps its text and its one button.
+TEST(MessageBoxPrompts, CtrlCCopiesTheWholeMessage) {
+    const QString message = "Your ID Code is : 48213 \nYou will be receiving an email.";
+    QGuiApplication::clipboard()->setText("before");
+    QString copied, shown;
+    qsizetype buttons = 0;
+    bool selectable = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        shown = box->text();
+        buttons = box->buttons().size();
+        selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+        box->accept();
+    });
+    MessageBoxPrompts().showMessage(nullptr, message);
+    EXPECT_EQ(copied, message);
+    EXPECT_EQ(shown, message);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_TRUE(selectable);
+}
+
+}  // namespace
+}  // namespace tavimor
