@@ -1,7 +1,6 @@
 #include "app/user_prompts.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -23,7 +22,8 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose p
     // exactly as given, where a desktop dialog may rewrite or drop it.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     // The entry shows the label exactly as given, and only profiles are
-    // listed. A label without a pattern in parentheses gets the pattern out
+    // listed (".dat", ".DAT" and ".Dat" alike: the pattern ignores case). A
+    // label without a pattern in parentheses gets the pattern out
     // of sight: Qt would otherwise take each of its words for a pattern and
     // list files named "Data" or "Files" too.
     if (filterLabel.endsWith(QLatin1Char(')'))) {
@@ -32,8 +32,6 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose p
         dialog->setOption(QFileDialog::HideNameFilterDetails);
         dialog->setNameFilter(filterLabel + QStringLiteral(" (*.dat)"));
     }
-    // ".dat", ".DAT" and ".Dat" files are all profiles.
-    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     dialog->setDefaultSuffix(QString());
     if (purpose == FileDialogPurpose::Save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
