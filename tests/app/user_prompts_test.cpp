@@ -1,6 +1,7 @@
 // The real prompts the application shows, driven through their own widgets
 // while they are modal, as a user would.
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QListView>
 #include <QMessageBox>
@@ -16,26 +17,33 @@ namespace {
 using namespace testing_support;
 
 // A box titled with the application's name showing the text exactly, never
-// as markup, with no icon and the one OK button.
+// as markup, with no icon and the one OK button; the text can be selected,
+// and Ctrl+C puts all of it on the clipboard, so an ID code need not be
+// copied out by hand.
 TEST(MessageBoxPrompts, MessagesAndQuestionsArePlainBoxes) {
+    const QString message = "<b>Your ID Code is : 1</b> \nYou will be receiving an email.";
     MessageBoxPrompts prompts;
     QObject waiting;
     QString title, text;
-    bool plain = false, noIcon = false;
+    bool plain = false, noIcon = false, selectable = false;
     QStringList buttons;
+    QGuiApplication::clipboard()->setText("before");
     whenShown<QMessageBox>(&waiting, modalOf<QMessageBox>, [&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         plain = box->textFormat() == Qt::PlainText;
         noIcon = box->icon() == QMessageBox::NoIcon;
+        selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Return);
     });
-    prompts.showMessage(nullptr, "<b>Your ID Code is : 1</b>\nsecond line");
+    prompts.showMessage(nullptr, message);
     EXPECT_EQ(title, "Tavimor");
-    EXPECT_EQ(text, "<b>Your ID Code is : 1</b>\nsecond line");
-    EXPECT_TRUE(plain && noIcon);
+    EXPECT_EQ(text, message);
+    EXPECT_TRUE(plain && noIcon && selectable);
     EXPECT_EQ(buttons, QStringList{"OK"});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), message);
 
     // Enter keeps the file the question is about; Yes must be chosen.
     whenShown<QMessageBox>(&waiting, modalOf<QMessageBox>,
