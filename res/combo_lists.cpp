@@ -3,6 +3,7 @@
 namespace tavimor {
 namespace {
 
+// clang-format off
 constexpr std::string_view kBackgroundColours[] = {
     "White", "Aqua", "Gold", "Khaki", "Light Wood", "Light Steel Blue", "Mandarin Orange",
     "Red", "Silver", "Steel Blue", "Teal", "Wheat", "Yellow",
@@ -32,6 +33,7 @@ constexpr std::string_view kTargetCategories[] = {
     "Goverment", "Health", "Internet", "International", "Miscellaneous", "News", "Personal",
     "Reference", "Science", "Shopping", "Sports",
 };
+// clang-format on
 
 }  // namespace
 

@@ -45,6 +45,7 @@ constexpr TextAlign L = TextAlign::Left;
 constexpr TextAlign R = TextAlign::Right;
 constexpr TextAlign C = TextAlign::Centre;
 
+// clang-format off
 constexpr DialogControl kMainControls[] = {
     button(ControlId::CancelButton, "Cancel", {175, 199, 50, 12}),
     button(ControlId::HelpButton, "&Help", {236, 199, 48, 12}),
@@ -167,6 +168,7 @@ constexpr DialogControl kAboutControls[] = {
     text(ControlId::Unaddressed, "Your own custom search engine", {40, 25, 119, 8}, L, kShown),
     button(ControlId::OkButton, "OK", {178, 7, 50, 14}, true),
 };
+// clang-format on
 
 }  // namespace
 

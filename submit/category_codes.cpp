@@ -22,6 +22,7 @@ std::string lookUp(std::span<const CategoryRow> table, std::string_view name,
 // The names compared here are the service's; three of them are spelt
 // differently in the Type of Site list ("Html Support", "News Links",
 // "Science & Tech"), so those list entries fall to the default.
+// clang-format off
 constexpr std::array<CategoryRow, 40> kSiteCategories = {{
     {"Art", "1001"},           {"Business", "1003"},        {"Canadian", "1004"},
     {"Computers", "1005"},     {"Directories", "1006"},     {"Education", "1007"},
@@ -47,6 +48,7 @@ constexpr std::array<CategoryRow, 17> kTargetCategories = {{
     {"Personal", "1031"},       {"Reference", "1033"},     {"Science", "1035"},
     {"Shopping", "1036"},       {"Sports", "1038"},
 }};
+// clang-format on
 
 }  // namespace
 

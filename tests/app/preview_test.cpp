@@ -58,18 +58,14 @@ void PrintTo(const PreviewCase& c, std::ostream* out) { *out << c.name; }
 const PreviewCase kPreviewCases[] = {
     {"BackgroundPicked", BackgroundColourCombo, Entry::Picked, "Gold", "#FFCC35"},
     {"BackgroundSecondSpelling", BackgroundColourCombo, Entry::Typed, "orange", "#E47833"},
-    {"BackgroundNotInItsTable", BackgroundColourCombo, Entry::Typed, "Black", "#FFFFFF"},
-    {"LinkPicked", LinkColourCombo, Entry::Picked, "Red", "#FF0000"},
     {"LinkSecondSpellingOfChocolate", LinkColourCombo, Entry::Typed, "brown", "#6B4226"},
     {"LinkLoaded", LinkColourCombo, Entry::Loaded, "Green", "#008000"},
     {"LinkStartText", LinkColourCombo, Entry::StartText, "", "#236B8E"},
-    {"VisitedPicked", VisitedLinkColourCombo, Entry::Picked, "Maroon", "#800000"},
     {"VisitedMisspelled", VisitedLinkColourCombo, Entry::Typed, "Pruple", "#2F2F4F"},
     {"ActiveSecondSpellingOfLightWood", ActiveLinkColourCombo, Entry::Typed, "creme", "#E9C2A6"},
     {"ActiveLoaded", ActiveLinkColourCombo, Entry::Loaded, "Purple", "#800080"},
     {"BarPicked", ResultBarColourCombo, Entry::Picked, "Navy", "#000080"},
     {"BarStartText", ResultBarColourCombo, Entry::StartText, "", "#00FFFF"},
-    {"BarTextTyped", ResultBarTextColourCombo, Entry::Typed, "yellow", "#FFFF00"},
     {"BarTextMisspelled", ResultBarTextColourCombo, Entry::Typed, "Yelow", "#2F2F4F"},
 };
 

@@ -43,6 +43,7 @@ struct ColourBox {
 
 void PrintTo(const ColourBox& box, std::ostream* out) { *out << box.name; }
 
+// clang-format off
 const ColourBox kColourBoxes[] = {
     {"Link", LinkColourCode, ControlId::LinkColourCombo, "#236B8E", {"brown", "creme", "wood"},
      {"chocolate", "khaki"}},
@@ -55,6 +56,7 @@ const ColourBox kColourBoxes[] = {
     {"ResultBarText", ResultBarTextColourCode, ControlId::ResultBarTextColourCombo, "#2F2F4F",
      {"brown", "khaki", "creme"}, {"chocolate", "wood"}},
 };
+// clang-format on
 
 class SharedColourBox : public testing::TestWithParam<ColourBox> {};
 

@@ -30,16 +30,9 @@
 #include "res/tab_pages.h"
 
 QT_BEGIN_NAMESPACE
-// Readable Qt strings in failure messages.
+// Readable Qt strings in failure messages, lists of them too.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '[';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        *out << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
-    }
-    *out << ']';
 }
 QT_END_NAMESPACE
 
