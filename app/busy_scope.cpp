@@ -18,15 +18,27 @@ BusyScope::~BusyScope() {
 }
 
 bool BusyScope::eventFilter(QObject* /*watched*/, QEvent* event) {
-    static const QSet<QEvent::Type> kInput = {
-        QEvent::KeyPress,         QEvent::KeyRelease,         QEvent::ShortcutOverride,
-        QEvent::Shortcut,         QEvent::MouseButtonPress,   QEvent::MouseButtonRelease,
-        QEvent::MouseButtonDblClick, QEvent::NonClientAreaMouseButtonPress,
-        QEvent::NonClientAreaMouseButtonRelease, QEvent::NonClientAreaMouseButtonDblClick,
-        QEvent::Wheel,            QEvent::ContextMenu,        QEvent::InputMethod,
-        QEvent::TouchBegin,       QEvent::TouchUpdate,        QEvent::TouchEnd,
-        QEvent::TabletPress,      QEvent::TabletRelease,      QEvent::DragEnter,
-        QEvent::DragMove,         QEvent::Drop};
+    static const QSet<QEvent::Type> kInput = {QEvent::KeyPress,
+                                              QEvent::KeyRelease,
+                                              QEvent::ShortcutOverride,
+                                              QEvent::Shortcut,
+                                              QEvent::MouseButtonPress,
+                                              QEvent::MouseButtonRelease,
+                                              QEvent::MouseButtonDblClick,
+                                              QEvent::NonClientAreaMouseButtonPress,
+                                              QEvent::NonClientAreaMouseButtonRelease,
+                                              QEvent::NonClientAreaMouseButtonDblClick,
+                                              QEvent::Wheel,
+                                              QEvent::ContextMenu,
+                                              QEvent::InputMethod,
+                                              QEvent::TouchBegin,
+                                              QEvent::TouchUpdate,
+                                              QEvent::TouchEnd,
+                                              QEvent::TabletPress,
+                                              QEvent::TabletRelease,
+                                              QEvent::DragEnter,
+                                              QEvent::DragMove,
+                                              QEvent::Drop};
     return kInput.contains(event->type());
 }
 

@@ -16,8 +16,9 @@ void bindColourPreview(PictureControl& picture,
         colours.reserve(kColourRoles.size());
         for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
             const std::string code = kColourRoles[i].code(bytesFromText(boxes[i]->currentText()));
-            colours.push_back({textFromBytes(kColourRoles[i].pictureClass),
-                               QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))});
+            colours.push_back(
+                {textFromBytes(kColourRoles[i].pictureClass),
+                 QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))});
         }
         picture.setClassColours(std::move(colours));
     };

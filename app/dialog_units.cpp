@@ -33,9 +33,8 @@ int narrowestFit(const QFont& font, const QString& text, int height, int atLeast
 }  // namespace
 
 bool textFits(const QFont& font, const QString& text, QSize size) {
-    const QRect needed =
-        QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), QSize(size.width(), 1 << 20)),
-                                        kTextFlags, text);
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect(QPoint(0, 0), QSize(size.width(), 1 << 20)), kTextFlags, text);
     return needed.width() <= size.width() && needed.height() <= size.height();
 }
 

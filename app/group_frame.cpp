@@ -1,9 +1,9 @@
 #include "app/group_frame.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QRegion>
 #include <QStyle>
-#include <qdrawutil.h>
 
 namespace tavimor {
 
@@ -27,8 +27,9 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     qDrawShadeRect(&painter, frame, palette(), true, 1, 0);
     painter.setClipping(false);
 
-    style()->drawItemText(&painter, titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                          palette(), isEnabled(), title(), QPalette::WindowText);
+    style()->drawItemText(&painter, titleRect,
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), title(), QPalette::WindowText);
 }
 
 }  // namespace tavimor

@@ -44,10 +44,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     if (document.open(QIODevice::ReadOnly)) {
         browser_->setHtml(QString::fromUtf8(document.readAll()));
     } else {
-        browser_->setPlainText(
-            QStringLiteral("The help could not be read from the program (%1). "
-                           "Reinstalling Tavimor should bring it back.")
-                .arg(document.errorString()));
+        browser_->setPlainText(QStringLiteral("The help could not be read from the program (%1). "
+                                              "Reinstalling Tavimor should bring it back.")
+                                   .arg(document.errorString()));
     }
 
     // Room for lines of comfortable reading length and a good part of a

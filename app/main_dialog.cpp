@@ -53,8 +53,7 @@ void setControlText(QWidget* control, const QString& text) {
 
 }  // namespace
 
-CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost,
-                         QWidget* parent)
+CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost, QWidget* parent)
     : QDialog(parent),
       prompts_(prompts),
       registrationHost_(registrationHost),
@@ -206,10 +205,9 @@ void CMainDialog::OnSubmit() {
     // The exchange blocks for as long as the service takes; on a worker
     // thread it leaves this one free to repaint, while the busy scope keeps
     // every key and click away from the form until the answer is shown.
-    submission_->setFuture(QtConcurrent::run(
-        [sent = std::move(sent), host = registrationHost_] {
-            return RunRegistrationExchange(sent, host);
-        }));
+    submission_->setFuture(QtConcurrent::run([sent = std::move(sent), host = registrationHost_] {
+        return RunRegistrationExchange(sent, host);
+    }));
 }
 
 void CMainDialog::finishSubmission() {
@@ -228,8 +226,9 @@ void CMainDialog::finishSubmission() {
     submitting_ = false;
     idCodeReply_ = result.idCodeReply;
     if (result.failed) {
-        qCWarning(lcSubmit).noquote() << "the exchange with" << QString::fromStdString(registrationHost_)
-                                      << "failed:" << QString::fromStdString(result.errorDetail);
+        qCWarning(lcSubmit).noquote()
+            << "the exchange with" << QString::fromStdString(registrationHost_)
+            << "failed:" << QString::fromStdString(result.errorDetail);
     } else if (result.idCodeReply.empty()) {
         qCWarning(lcSubmit) << "the service's reply held no line with the ID code";
     }

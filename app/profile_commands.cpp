@@ -47,8 +47,9 @@ void CMainDialog::OnSave() {
     const QString file = profileSavePath(chosen);
     const QFileInfo target(file);
     if (file != chosen && target.exists() && !target.isDir()) {
-        const QString question = QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
-                                     .arg(QDir::toNativeSeparators(file));
+        const QString question =
+            QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(file));
         if (!prompts_.askYesNo(this, question)) return;
     }
 

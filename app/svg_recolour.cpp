@@ -17,8 +17,8 @@ const QString* colourOf(QStringView classes, const ClassColours& colours) {
 
 // What the renderer paints; everything else only groups, defines or holds text.
 bool isShape(QStringView element) {
-    for (const char16_t* shape : {u"rect", u"circle", u"ellipse", u"line", u"polyline",
-                                  u"polygon", u"path", u"text", u"use", u"image"}) {
+    for (const char16_t* shape : {u"rect", u"circle", u"ellipse", u"line", u"polyline", u"polygon",
+                                  u"path", u"text", u"use", u"image"}) {
         if (element == shape) return true;
     }
     return false;
@@ -63,12 +63,14 @@ QByteArray recolourSvg(const QByteArray& svg, const ClassColours& colours, SvgPa
             writer.writeStartDocument();
             break;
         case QXmlStreamReader::StartElement: {
-            const QString* colour = colourOf(reader.attributes().value(QLatin1StringView("class")), colours);
+            const QString* colour =
+                colourOf(reader.attributes().value(QLatin1StringView("class")), colours);
             const OpenElement outer = open.empty() ? OpenElement{false, false} : open.back();
-            const OpenElement element{outer.marked || colour, outer.definitions || reader.name() == u"defs"};
+            const OpenElement element{outer.marked || colour,
+                                      outer.definitions || reader.name() == u"defs"};
             pastFirstMarked = pastFirstMarked || element.marked;
             if (part != SvgPart::Whole && !element.definitions && isShape(reader.name())) {
-                const SvgPart shapePart = element.marked   ? SvgPart::Marked
+                const SvgPart shapePart = element.marked    ? SvgPart::Marked
                                           : pastFirstMarked ? SvgPart::AboveMarked
                                                             : SvgPart::BelowMarked;
                 if (shapePart != part) {

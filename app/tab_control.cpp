@@ -85,10 +85,10 @@ void TabControl::paintEvent(QPaintEvent* /*event*/) {
     frame.shape = tabBar_->shape();
     frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const int last = tabBar_->count() - 1;
-    frame.tabBarSize = QSize(last >= 0 ? tabBar_->tabRect(last).right() + 1 : 0,
-                             tabBar_->height());
+    frame.tabBarSize = QSize(last >= 0 ? tabBar_->tabRect(last).right() + 1 : 0, tabBar_->height());
     frame.tabBarRect = QRect(QPoint(0, 0), frame.tabBarSize);
-    if (tabBar_->currentIndex() >= 0) frame.selectedTabRect = tabBar_->tabRect(tabBar_->currentIndex());
+    if (tabBar_->currentIndex() >= 0)
+        frame.selectedTabRect = tabBar_->tabRect(tabBar_->currentIndex());
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
 

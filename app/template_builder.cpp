@@ -25,9 +25,12 @@ QString toQString(std::string_view text) {
 
 Qt::Alignment alignmentOf(TextAlign align) {
     switch (align) {
-    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Left: break;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }

@@ -45,7 +45,8 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose p
 
 QString runFileDialog(QWidget* parent, FileDialogPurpose purpose, const QString& folder,
                       const QString& filterLabel) {
-    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, purpose, folder, filterLabel);
+    const std::unique_ptr<QFileDialog> dialog =
+        makeFileDialog(parent, purpose, folder, filterLabel);
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList files = dialog->selectedFiles();
     return files.isEmpty() ? QString() : files.first();

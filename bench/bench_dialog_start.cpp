@@ -46,4 +46,3 @@ BENCHMARK(BM_MainDialogStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavimor
-

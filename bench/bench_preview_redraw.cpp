@@ -80,4 +80,3 @@ BENCHMARK(BM_PreviewRepaintUnchanged)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavimor
-

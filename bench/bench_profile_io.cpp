@@ -75,7 +75,8 @@ void reportPeak(benchmark::State& state, std::size_t fileBytes, Operation operat
 void Encode(benchmark::State& state, SiteProfile (*make)()) {
     const SiteProfile profile = make();
     for (auto _ : state) benchmark::DoNotOptimize(encodeProfile(profile));
-    reportPeak(state, encodeProfile(profile).value().size(), [&] { return encodeProfile(profile); });
+    reportPeak(state, encodeProfile(profile).value().size(),
+               [&] { return encodeProfile(profile); });
 }
 
 void Decode(benchmark::State& state, SiteProfile (*make)()) {

@@ -41,7 +41,8 @@ SiteProfile largestProfile(bool spread) {
         return profile;
     }
     char fill = 'a';
-    for (const ProfileField& field : kProfileFields) (profile.*field.member).assign(room / 25, fill++);
+    for (const ProfileField& field : kProfileFields)
+        (profile.*field.member).assign(room / 25, fill++);
     return profile;
 }
 
@@ -71,4 +72,3 @@ BENCHMARK_CAPTURE(LoadLargestProfile, spread, true)->Unit(benchmark::kMillisecon
 
 }  // namespace
 }  // namespace tavimor
-

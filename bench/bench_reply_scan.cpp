@@ -24,8 +24,7 @@ std::string realisticPage() {
         "<table width=\"100%\" border=\"0\" cellpadding=\"2\" cellspacing=\"0\">\n";
     for (int row = 0; row < 40; ++row) {
         page += "  <tr bgcolor=\"#00FFFF\"><td><a href=\"http://www.example.com/page" +
-                std::to_string(row) +
-                ".html\">Your favourite page number " + std::to_string(row) +
+                std::to_string(row) + ".html\">Your favourite page number " + std::to_string(row) +
                 "</a></td><td>You will find more on this topic here.</td></tr>\n";
     }
     page += "</table>\n<p>Yours truly, the search team.</p>\n</body>\n</html>\n";

@@ -16,8 +16,7 @@ void* allocate(std::size_t size) {
     if (!block) throw std::bad_alloc();
     const std::size_t live = liveBytes += malloc_usable_size(block);
     std::size_t peak = peakBytes.load();
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {
-    }
+    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {}
     return block;
 }
 

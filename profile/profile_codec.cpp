@@ -58,7 +58,8 @@ std::string fieldAsShown(std::size_t index) {
 // What the log is told about a field: its number and key, for whoever reads
 // the file with a hex viewer.
 std::string fieldForLog(std::size_t index) {
-    return "field " + std::to_string(index + 1) + " (" + std::string(kProfileFields[index].key) + ")";
+    return "field " + std::to_string(index + 1) + " (" + std::string(kProfileFields[index].key) +
+           ")";
 }
 
 // Where the decoder stands in its source, and why it stopped if it did.
@@ -104,7 +105,8 @@ ProfileResult<std::string> encodeProfile(const SiteProfile& profile) {
     }
     // The limit also keeps every length within the 32-bit prefix.
     if (total > kMaxProfileFileSize) {
-        return ProfileFileError{"it would be " + std::to_string(total) + " bytes long, more than the " +
+        return ProfileFileError{"it would be " + std::to_string(total) +
+                                    " bytes long, more than the " +
                                     detail::maxProfileFileSizeText() + " a profile file can be",
                                 {}};
     }
@@ -128,9 +130,7 @@ ProfileResult<SiteProfile> decodeProfile(std::string_view bytes) {
 
 namespace detail {
 
-std::string maxProfileFileSizeText() {
-    return std::to_string(kMaxProfileFileSize >> 20) + " MiB";
-}
+std::string maxProfileFileSizeText() { return std::to_string(kMaxProfileFileSize >> 20) + " MiB"; }
 
 ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uint64_t size) {
     // Filled out of sight of the caller, who gets it only when all 25 fields
@@ -147,7 +147,8 @@ ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uin
                     fieldAsShown(index),
                 fieldForLog(index) + " at offset " + std::to_string(start) + ": " + how};
         };
-        if (at.left() == 0) return cut(true, "the file has only " + std::to_string(size) + " bytes");
+        if (at.left() == 0)
+            return cut(true, "the file has only " + std::to_string(size) + " bytes");
         unsigned char prefix[6];
         if (!at.take(prefix, 1)) return at.failure;
         std::uint32_t length = prefix[0];

@@ -101,8 +101,8 @@ private:
 // Makes the rename itself durable; without it a crash soon after could bring
 // back the old file. Nothing depends on it succeeding.
 void syncFolder(const fs::path& folder) {
-    const FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(),
-                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
@@ -123,7 +123,8 @@ std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const Sit
     const bool existed = ::stat(target.c_str(), &before) == 0;
     const bool keptAsItWas = existed && S_ISREG(before.st_mode);
     const auto failed = [&](ProfileFileError why) -> std::optional<ProfileFileError> {
-        std::string message = "Cannot save the profile \"" + file.string() + "\": " + why.message + ".";
+        std::string message =
+            "Cannot save the profile \"" + file.string() + "\": " + why.message + ".";
         if (keptAsItWas) message += " The file was left as it was.";
         return ProfileFileError{std::move(message), std::move(why.detail)};
     };
@@ -154,7 +155,8 @@ std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const Sit
         // Only an administrator may give a file away, and may fail to; for
         // anyone else the file was theirs already.
         if (before.st_uid != ::geteuid() || before.st_gid != ::getegid()) {
-            [[maybe_unused]] const int given = ::fchown(temporary.fd(), before.st_uid, before.st_gid);
+            [[maybe_unused]] const int given =
+                ::fchown(temporary.fd(), before.st_uid, before.st_gid);
         }
     }
     if (auto writeFailed = temporary.write(bytes.value())) return failed(std::move(*writeFailed));

@@ -8,6 +8,7 @@ constexpr bool kHidden = false;
 
 // One helper per kind keeps each row of the tables to what differs between
 // controls of that kind.
+// clang-format off
 constexpr DialogControl button(ControlId id, std::string_view caption, DluRect rect,
                                bool isDefault = false) {
     return {.id = id, .kind = ControlKind::PushButton, .caption = caption, .rect = rect,
@@ -40,6 +41,7 @@ constexpr DialogControl picture(ControlId id, PictureId bitmap, DluRect rect, bo
     return {.id = id, .kind = ControlKind::Picture, .caption = {}, .rect = rect,
             .visibleAtStart = visible, .tabStop = false, .picture = bitmap};
 }
+// clang-format on
 
 constexpr TextAlign L = TextAlign::Left;
 constexpr TextAlign R = TextAlign::Right;

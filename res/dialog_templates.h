@@ -21,8 +21,8 @@ enum class ControlKind {
     Edit,
     GroupBox,
     ComboBox,
-    Picture,   // a bitmap, shown at the size of its control
-    Icon,      // an icon, shown at the icon's own size
+    Picture,  // a bitmap, shown at the size of its control
+    Icon,     // an icon, shown at the icon's own size
 };
 
 enum class TextAlign { Left, Right, Centre };
@@ -37,22 +37,22 @@ struct DluRect {
 struct DialogControl {
     ControlId id;
     ControlKind kind;
-    std::string_view caption;   // window text; for the tab control, never displayed
+    std::string_view caption;  // window text; for the tab control, never displayed
     DluRect rect;
     bool visibleAtStart;
     bool tabStop;
-    TextAlign align = TextAlign::Left;   // texts only
-    bool editableDropDown = false;       // combo boxes: any text may be typed over the list
-    bool sorted = false;                 // combo boxes: list shown in alphabetical order
-    bool defaultButton = false;          // push buttons: pressed by Enter anywhere in the dialog
-    ControlId buddy = ControlId::None;   // texts: the control this text labels
-    PictureId picture{};                 // pictures and icons: the image shown
+    TextAlign align = TextAlign::Left;  // texts only
+    bool editableDropDown = false;      // combo boxes: any text may be typed over the list
+    bool sorted = false;                // combo boxes: list shown in alphabetical order
+    bool defaultButton = false;         // push buttons: pressed by Enter anywhere in the dialog
+    ControlId buddy = ControlId::None;  // texts: the control this text labels
+    PictureId picture{};                // pictures and icons: the image shown
 };
 
 struct DialogTemplate {
     int id;
     std::string_view caption;
-    int width;    // client area, dialog units
+    int width;  // client area, dialog units
     int height;
     std::span<const DialogControl> controls;
 };

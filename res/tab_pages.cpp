@@ -8,19 +8,19 @@ using enum ControlId;
 constexpr ControlId kWelcome[] = {WelcomePicture, TitlePicture, WelcomeText, InstructionsText};
 constexpr ControlId kScreenShot[] = {ScreenShotPicture};
 constexpr ControlId kContactInfo[] = {
-    NameLabel,     NameEdit,      EmailLabel,    EmailEdit,    SiteNameLabel,
-    SiteNameEdit,  SiteUrlLabel,  SiteUrlEdit,   PasswordLabel, PasswordEdit,
-    SiteTypeLabel, SiteTypeCombo, CountryLabel,  CountryEdit,
+    NameLabel,     NameEdit,      EmailLabel,   EmailEdit,     SiteNameLabel,
+    SiteNameEdit,  SiteUrlLabel,  SiteUrlEdit,  PasswordLabel, PasswordEdit,
+    SiteTypeLabel, SiteTypeCombo, CountryLabel, CountryEdit,
 };
 constexpr ControlId kYourLogo[] = {
     LogoImageGroup, LogoImageText, LogoImageExample, LogoImageEdit,
     LogoLinkGroup,  LogoLinkText,  LogoLinkExample,  LogoLinkEdit,
 };
 constexpr ControlId kColorScheme[] = {
-    BackgroundColourLabel,  BackgroundColourCombo,  LinkColourLabel,
-    LinkColourCombo,        VisitedLinkColourLabel, VisitedLinkColourCombo,
-    ActiveLinkColourLabel,  ActiveLinkColourCombo,  ResultBarColourLabel,
-    ResultBarColourCombo,   ResultBarTextColourLabel, ResultBarTextColourCombo,
+    BackgroundColourLabel, BackgroundColourCombo,    LinkColourLabel,
+    LinkColourCombo,       VisitedLinkColourLabel,   VisitedLinkColourCombo,
+    ActiveLinkColourLabel, ActiveLinkColourCombo,    ResultBarColourLabel,
+    ResultBarColourCombo,  ResultBarTextColourLabel, ResultBarTextColourCombo,
 };
 constexpr ControlId kFavoriteLinks[] = {
     Link1Group, Link1TitleLabel, Link1TitleEdit, Link1UrlLabel, Link1UrlEdit,

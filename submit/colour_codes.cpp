@@ -7,8 +7,8 @@ namespace tavimor {
 namespace {
 
 struct ColourRow {
-    std::string_view name;     // as the combo box lists it
-    std::string_view second;   // the other spelling this translation accepts
+    std::string_view name;    // as the combo box lists it
+    std::string_view second;  // the other spelling this translation accepts
     std::string_view code;
 };
 
@@ -32,28 +32,28 @@ struct SharedColourRow {
 };
 
 constexpr std::array<SharedColourRow, 22> kSharedColours = {{
-    {"Aqua",             "aqua",          "aqua",          "aqua",          "#00FFFF"},
-    {"Black",            "black",         "black",         "black",         "#000000"},
-    {"Blue",             "blue",          "blue",          "blue",          "#0000FF"},
-    {"Chocolate",        "chocolate",     "brown",         "brown",         "#6B4226"},
-    {"Gold",             "gold",          "gold",          "gold",          "#FFCC35"},
-    {"Gray",             "gray",          "gray",          "gray",          "#808080"},
-    {"Green",            "green",         "green",         "green",         "#008000"},
-    {"Khaki",            "khaki",         "khaki",         "creme",         "#9F9F5F"},
-    {"Light Wood",       "creme",         "creme",         "wood",          "#E9C2A6"},
-    {"Light Steel Blue", "light blue",    "light blue",    "light blue",    "#8F8FBD"},
-    {"Mandarin Orange",  "orange",        "orange",        "orange",        "#E47833"},
-    {"Maroon",           "maroon",        "maroon",        "maroon",        "#800000"},
-    {"Midnight Blue",    "midnight blue", "midnight blue", "midnight blue", "#2F2F4F"},
-    {"Navy",             "navy",          "navy",          "navy",          "#000080"},
-    {"Purple",           "purple",        "purple",        "purple",        "#800080"},
-    {"Red",              "red",           "red",           "red",           "#FF0000"},
-    {"Silver",           "silver",        "silver",        "silver",        "#C0C0C0"},
-    {"Steel Blue",       "steel blue",    "steel blue",    "steel blue",    "#236B8E"},
-    {"Teal",             "teal",          "teal",          "teal",          "#008080"},
-    {"White",            "white",         "white",         "white",         "#FFFFFF"},
-    {"Wheat",            "wheat",         "wheat",         "wheat",         "#D8D8BF"},
-    {"Yellow",           "yellow",        "yellow",        "yellow",        "#FFFF00"},
+    {"Aqua", "aqua", "aqua", "aqua", "#00FFFF"},
+    {"Black", "black", "black", "black", "#000000"},
+    {"Blue", "blue", "blue", "blue", "#0000FF"},
+    {"Chocolate", "chocolate", "brown", "brown", "#6B4226"},
+    {"Gold", "gold", "gold", "gold", "#FFCC35"},
+    {"Gray", "gray", "gray", "gray", "#808080"},
+    {"Green", "green", "green", "green", "#008000"},
+    {"Khaki", "khaki", "khaki", "creme", "#9F9F5F"},
+    {"Light Wood", "creme", "creme", "wood", "#E9C2A6"},
+    {"Light Steel Blue", "light blue", "light blue", "light blue", "#8F8FBD"},
+    {"Mandarin Orange", "orange", "orange", "orange", "#E47833"},
+    {"Maroon", "maroon", "maroon", "maroon", "#800000"},
+    {"Midnight Blue", "midnight blue", "midnight blue", "midnight blue", "#2F2F4F"},
+    {"Navy", "navy", "navy", "navy", "#000080"},
+    {"Purple", "purple", "purple", "purple", "#800080"},
+    {"Red", "red", "red", "red", "#FF0000"},
+    {"Silver", "silver", "silver", "silver", "#C0C0C0"},
+    {"Steel Blue", "steel blue", "steel blue", "steel blue", "#236B8E"},
+    {"Teal", "teal", "teal", "teal", "#008080"},
+    {"White", "white", "white", "white", "#FFFFFF"},
+    {"Wheat", "wheat", "wheat", "wheat", "#D8D8BF"},
+    {"Yellow", "yellow", "yellow", "yellow", "#FFFF00"},
 }};
 
 // One translation's view of the shared colours: the name, the second spelling
@@ -73,19 +73,19 @@ constexpr auto kLinkColours = sharedTable<&SharedColourRow::secondLink>();
 
 // The background box knows only thirteen colours.
 constexpr std::array<ColourRow, 13> kBackgroundColours = {{
-    {"White",            "white",      "#FFFFFF"},
-    {"Aqua",             "aqua",       "#00FFFF"},
-    {"Gold",             "gold",       "#FFCC35"},
-    {"Khaki",            "khaki",      "#9F9F5F"},
-    {"Light Wood",       "creme",      "#E9C2A6"},
+    {"White", "white", "#FFFFFF"},
+    {"Aqua", "aqua", "#00FFFF"},
+    {"Gold", "gold", "#FFCC35"},
+    {"Khaki", "khaki", "#9F9F5F"},
+    {"Light Wood", "creme", "#E9C2A6"},
     {"Light Steel Blue", "light blue", "#8F8FBD"},
-    {"Mandarin Orange",  "orange",     "#E47833"},
-    {"Red",              "red",        "#FF0000"},
-    {"Silver",           "silver",     "#C0C0C0"},
-    {"Steel Blue",       "steel blue", "#236B8E"},
-    {"Teal",             "teal",       "#008080"},
-    {"Wheat",            "wheat",      "#D8D8BF"},
-    {"Yellow",           "yellow",     "#FFFF00"},
+    {"Mandarin Orange", "orange", "#E47833"},
+    {"Red", "red", "#FF0000"},
+    {"Silver", "silver", "#C0C0C0"},
+    {"Steel Blue", "steel blue", "#236B8E"},
+    {"Teal", "teal", "#008080"},
+    {"Wheat", "wheat", "#D8D8BF"},
+    {"Yellow", "yellow", "#FFFF00"},
 }};
 
 }  // namespace
@@ -94,9 +94,7 @@ std::string BackgroundColourCode(std::string_view name) {
     return lookUp(kBackgroundColours, name, "#FFFFFF");
 }
 
-std::string LinkColourCode(std::string_view name) {
-    return lookUp(kLinkColours, name, "#236B8E");
-}
+std::string LinkColourCode(std::string_view name) { return lookUp(kLinkColours, name, "#236B8E"); }
 
 std::string VisitedLinkColourCode(std::string_view name) {
     return lookUp(kActiveVisitedColours, name, "#2F2F4F");

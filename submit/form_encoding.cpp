@@ -6,8 +6,8 @@ namespace tavimor {
 namespace {
 
 constexpr bool isKeptAsIs(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '*' || c == '-' || c == '.' || c == '_';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' ||
+           c == '-' || c == '.' || c == '_';
 }
 
 }  // namespace

@@ -105,7 +105,8 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t upload
     const Clock::time_point now = Clock::now();
     if (!transfer->connected) {
         curl_off_t connectTime = 0;
-        if (curl_easy_getinfo(transfer->handle, CURLINFO_CONNECT_TIME_T, &connectTime) != CURLE_OK ||
+        if (curl_easy_getinfo(transfer->handle, CURLINFO_CONNECT_TIME_T, &connectTime) !=
+                CURLE_OK ||
             connectTime == 0) {
             return 0;
         }
@@ -124,13 +125,13 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t upload
 }
 
 bool isHostNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.';
 }
 
 bool isIPv6Char(char c) {
-    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f') || (c >= '0' && c <= '9') ||
-           c == ':' || c == '.';
+    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f') || (c >= '0' && c <= '9') || c == ':' ||
+           c == '.';
 }
 
 template <class Option, class Value>
@@ -141,7 +142,8 @@ bool set(const CurlEasy& easy, Option option, Value value) {
 }  // namespace
 
 bool InitHttpClient() {
-    std::call_once(globalInitOnce, [] { globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    std::call_once(globalInitOnce,
+                   [] { globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
     return globalInitResult == CURLE_OK;
 }
 
@@ -187,9 +189,8 @@ bool isValidHostAndPort(std::string_view hostAndPort) {
            number <= 65535;
 }
 
-HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
-                        std::string_view body, const ExchangeLimits& limits,
-                        const ReplyBodySink& onBody) {
+HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
+                        const ExchangeLimits& limits, const ReplyBodySink& onBody) {
     HttpPostResult result;
     auto fail = [&result](std::string detail) {
         result.failed = true;
@@ -217,6 +218,7 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
     const bool headersBuilt = easy.addHeader("Content-Type: application/x-www-form-urlencoded") &&
                               easy.addHeader("Accept:") && easy.addHeader("Expect:");
 
+    // clang-format off
     const bool configured =
         headersBuilt && set(easy, CURLOPT_URL, url.c_str()) &&
         set(easy, CURLOPT_PROTOCOLS_STR, "http") &&
@@ -237,6 +239,7 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
         set(easy, CURLOPT_XFERINFOFUNCTION, onProgress) &&
         set(easy, CURLOPT_XFERINFODATA, &transfer) &&
         set(easy, CURLOPT_NOPROGRESS, 0L);
+    // clang-format on
     if (!configured) return fail("the HTTP client could not be set up for the request");
 
     const CURLcode code = curl_easy_perform(easy.get());
@@ -250,8 +253,8 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
         }
     }
     if (transfer.stalled) {
-        return fail("no data from the service for " +
-                    std::to_string(limits.stallTimeout.count()) + " s");
+        return fail("no data from the service for " + std::to_string(limits.stallTimeout.count()) +
+                    " s");
     }
     if (code != CURLE_OK) return fail(easy.errorText(code));
     return result;

@@ -56,8 +56,7 @@ bool isValidHostAndPort(std::string_view hostAndPort);
 // `limits.connectTimeout`, when no byte moves for `limits.stallTimeout`, or
 // when the whole exchange takes longer than `limits.totalTimeout`.
 // Installs no signal handlers, so it may run on any thread.
-HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path,
-                        std::string_view body, const ExchangeLimits& limits,
-                        const ReplyBodySink& onBody);
+HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
+                        const ExchangeLimits& limits, const ReplyBodySink& onBody);
 
 }  // namespace tavimor

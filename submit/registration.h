@@ -20,9 +20,9 @@ std::string_view RegistrationHost();
 
 // What one exchange with the service produced.
 struct ExchangeResult {
-    bool failed = false;        // could not connect, send or read to the end
-    std::string errorDetail;    // the HTTP client's words, for diagnostics only
-    std::string idCodeReply;    // captured ID text; kept even after a failure mid-reply
+    bool failed = false;      // could not connect, send or read to the end
+    std::string errorDetail;  // the HTTP client's words, for diagnostics only
+    std::string idCodeReply;  // captured ID text; kept even after a failure mid-reply
 };
 
 // A submission is these two halves, run by whoever shows the messages: the

@@ -117,8 +117,8 @@ void ReplyLineReader::feed(std::string_view data, OnLine&& onLine) {
         } else {
             keepPartial(data.substr(0, length));
             // Past the limit the carriage return is among the skipped bytes.
-            std::string_view line = overflow_ ? std::string_view(pending_)
-                                              : withoutCarriageReturn(pending_);
+            std::string_view line =
+                overflow_ ? std::string_view(pending_) : withoutCarriageReturn(pending_);
             onLine(line);
             pending_.clear();
             overflow_ = false;

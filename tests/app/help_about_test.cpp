@@ -75,15 +75,18 @@ TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
     HelpWindow* help = helpWindows().first();
     QTextBrowser* browser = help->browser();
     QTextCursor link = browser->document()->find("Saving and loading profiles");
-    ASSERT_EQ(link.charFormat().anchorHref(), "#profiles") << "no link to the profiles in the contents";
+    ASSERT_EQ(link.charFormat().anchorHref(), "#profiles")
+        << "no link to the profiles in the contents";
     link.setPosition(link.selectionStart() + 2);
     browser->setTextCursor(link);
     browser->ensureCursorVisible();
     const QPoint linkAt = browser->cursorRect(link).center();
-    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, browser->viewport()->mapTo(help, linkAt));
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                      browser->viewport()->mapTo(help, linkAt));
     EXPECT_EQ(firstVisibleHeading(browser), QStringLiteral("Saving and loading profiles"));
     EXPECT_EQ(help->currentSection(), QStringLiteral("profiles"));
-    EXPECT_TRUE(browser->document()->toPlainText().startsWith("Tavimor Help")) << "the link replaced the document";
+    EXPECT_TRUE(browser->document()->toPlainText().startsWith("Tavimor Help"))
+        << "the link replaced the document";
 
     // Asked for again, a minimised help window comes back.
     help->showMinimized();
@@ -111,14 +114,15 @@ TEST(AboutFromContextMenu, OpensTheAboutBoxWhichOkCloses) {
     QString caption;
     bool okReady = false, iconDrawn = false, closed = false;
     QObject waiting;  // declared last, so it goes first
-    whenShown<QMenu>(&waiting, [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
-                     [&](QMenu* menu) {
-                         for (QAction* action : menu->actions()) menuEntries << action->text();
-                         if (menu->actions().isEmpty()) return menu->close();
-                         QTest::mouseClick(menu, Qt::LeftButton, {},
-                                           menu->actionGeometry(menu->actions().first()).center());
-                         return true;
-                     });
+    whenShown<QMenu>(
+        &waiting, [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+        [&](QMenu* menu) {
+            for (QAction* action : menu->actions()) menuEntries << action->text();
+            if (menu->actions().isEmpty()) return menu->close();
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions().first()).center());
+            return true;
+        });
     whenShown<CAboutDialog>(&waiting, modalOf<CAboutDialog>, [&](CAboutDialog* about) {
         caption = about->windowTitle();
         for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();

@@ -64,7 +64,8 @@ TEST_F(MainDialog, ShowsEveryCaptionExactly) {
             shown << label->text();
             const QRect words = label->fontMetrics().boundingRect(
                 label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
-            EXPECT_TRUE(label->contentsRect().contains(words)) << "cut off: " << label->text().toStdString();
+            EXPECT_TRUE(label->contentsRect().contains(words))
+                << "cut off: " << label->text().toStdString();
         }
         if (auto* button = qobject_cast<QPushButton*>(widget)) shown << button->text();
         if (auto* group = qobject_cast<QGroupBox*>(widget)) shown << group->title();
@@ -137,7 +138,8 @@ TEST_F(MainDialog, EnterKeepsTheDialogWhileEscapeCancelAndTheCloseBoxEndIt) {
         QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
     };
     EXPECT_FALSE(closedBy([&] { enterIn(dialog.control(SiteUrlEdit)); }));
-    EXPECT_FALSE(closedBy([&] { enterIn(controlAs<QComboBox>(dialog, SiteTypeCombo)->lineEdit()); }));
+    EXPECT_FALSE(
+        closedBy([&] { enterIn(controlAs<QComboBox>(dialog, SiteTypeCombo)->lineEdit()); }));
     dialog.copyControlsToProfile();
     EXPECT_EQ(dialog.siteProfile().site_URL, "typed");
 

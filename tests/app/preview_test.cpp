@@ -20,9 +20,9 @@ using enum ControlId;
 // Where each colour shows in the 320 x 255 picture, clear of the callouts:
 // a patch of background, the glyphs of a link, a strip of the result bar.
 const std::map<ControlId, QRectF> kRoleAreas = {
-    {BackgroundColourCombo, {190, 178, 20, 12}},   {LinkColourCombo, {12, 119, 118, 8}},
-    {VisitedLinkColourCombo, {12, 163, 70, 8}},    {ActiveLinkColourCombo, {12, 141, 85, 8}},
-    {ResultBarColourCombo, {140, 100, 60, 3}},      {ResultBarTextColourCombo, {16, 103, 104, 8}},
+    {BackgroundColourCombo, {190, 178, 20, 12}}, {LinkColourCombo, {12, 119, 118, 8}},
+    {VisitedLinkColourCombo, {12, 163, 70, 8}},  {ActiveLinkColourCombo, {12, 141, 85, 8}},
+    {ResultBarColourCombo, {140, 100, 60, 3}},   {ResultBarTextColourCombo, {16, 103, 104, 8}},
 };
 
 // Some pixel of `area` (picture coordinates) in `image` of the picture control
@@ -30,11 +30,13 @@ const std::map<ControlId, QRectF> kRoleAreas = {
 bool showsColour(const QImage& image, const QRectF& area, const QColor& colour) {
     const qreal scale = std::min(image.width() / 320.0, image.height() / 255.0);
     const QPointF origin((image.width() - 320 * scale) / 2, (image.height() - 255 * scale) / 2);
-    const QRect pixels = QRectF(origin + area.topLeft() * scale, area.size() * scale).toAlignedRect();
+    const QRect pixels =
+        QRectF(origin + area.topLeft() * scale, area.size() * scale).toAlignedRect();
     for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
         for (int x = pixels.left(); x <= pixels.right(); ++x) {
             const QColor shown = image.pixelColor(x, y);
-            if (std::max({std::abs(shown.red() - colour.red()), std::abs(shown.green() - colour.green()),
+            if (std::max({std::abs(shown.red() - colour.red()),
+                          std::abs(shown.green() - colour.green()),
                           std::abs(shown.blue() - colour.blue())}) <= 4) {
                 return true;
             }
@@ -115,9 +117,15 @@ INSTANTIATE_TEST_SUITE_P(Fields, Preview, ::testing::ValuesIn(kPreviewCases),
 // picked entry's square does not stay in the closed box under a name typed
 // over it. The entries keep their texts, which is what a screen reader reads.
 TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
-    const struct { ControlId box; const char* entry; const char* code; } kSwatches[] = {
-        {BackgroundColourCombo, "Light Wood", "#E9C2A6"}, {BackgroundColourCombo, "White", "#FFFFFF"},
-        {LinkColourCombo, "Chocolate", "#6B4226"},       {LinkColourCombo, "Midnight Blue", "#2F2F4F"},
+    const struct {
+        ControlId box;
+        const char* entry;
+        const char* code;
+    } kSwatches[] = {
+        {BackgroundColourCombo, "Light Wood", "#E9C2A6"},
+        {BackgroundColourCombo, "White", "#FFFFFF"},
+        {LinkColourCombo, "Chocolate", "#6B4226"},
+        {LinkColourCombo, "Midnight Blue", "#2F2F4F"},
     };
     RecordingPrompts prompts;
     CMainDialog dialog(prompts, "127.0.0.1:9");

@@ -8,8 +8,8 @@
 #include <map>
 #include <tuple>
 
-#include "profile_samples.h"
 #include "app/profile_naming.h"
+#include "profile_samples.h"
 #include "qt_test_support.h"
 #include "res/dialog_templates.h"
 #include "standin_service.h"
@@ -111,7 +111,8 @@ TEST_F(ProfileFiles, TheChosenNameGetsDotDatAndReplacingAnotherNamesFileIsAskedF
     save("mysite");
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0],
-              QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(path("mysite.dat")));
+              QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                  .arg(path("mysite.dat")));
     EXPECT_EQ(bytesOf(path("mysite.dat")), "old");
 
     save("mysite");
@@ -143,19 +144,22 @@ TEST_F(ProfileFiles, LoadShowsEveryTextRightAndAnUneditedProfileSavesBackByteFor
 
     SiteProfile loaded = typedProfile();
     std::map<ControlId, QString> expected;
-    for (const ProfileField& field : kProfileFields) expected[field.control] = qs(loaded.*field.member);
+    for (const ProfileField& field : kProfileFields)
+        expected[field.control] = qs(loaded.*field.member);
     const std::tuple<std::string SiteProfile::*, ControlId, std::string, QString> codePage[] = {
         {&SiteProfile::user_name, ControlId::NameEdit, "Jos\xE9", qs("José")},
         // The five bytes the code page leaves unassigned read as C1 controls.
         {&SiteProfile::site_name, ControlId::SiteNameEdit, "\x80\x81\x8D\x8F\x90\x9D\x9F",
          qs("€\u0081\u008D\u008F\u0090\u009DŸ")},
-        {&SiteProfile::bg_colour, ControlId::BackgroundColourCombo, "\x93quoted\x94 \x85", qs("“quoted” …")},
+        {&SiteProfile::bg_colour, ControlId::BackgroundColourCombo, "\x93quoted\x94 \x85",
+         qs("“quoted” …")},
         {&SiteProfile::email, ControlId::EmailEdit, std::string("a\0b\xFF", 4),
          qs(std::string_view("a\0b\xC3\xBF", 5))},
         {&SiteProfile::country, ControlId::CountryEdit, "\r\n", qs("\r\n")},
         // Valid UTF-8 stays UTF-8, a byte-order mark included; a surrogate
         // is not valid UTF-8.
-        {&SiteProfile::link2_title, ControlId::Link2TitleEdit, "caf\xC3\xA9 \xEF\xBB\xBF", qs("café \uFEFF")},
+        {&SiteProfile::link2_title, ControlId::Link2TitleEdit, "caf\xC3\xA9 \xEF\xBB\xBF",
+         qs("café \uFEFF")},
         {&SiteProfile::link3_title, ControlId::Link3TitleEdit, "\xED\xA0\x80", qs("í\u00A0€")},
     };
     for (const auto& [member, control, bytes, text] : codePage) {
@@ -171,7 +175,8 @@ TEST_F(ProfileFiles, LoadShowsEveryTextRightAndAnUneditedProfileSavesBackByteFor
     ASSERT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(dialog.siteProfile() == loaded);
     EXPECT_TRUE(controlTexts() == expected);
-    EXPECT_EQ(editLine(dialog, ControlId::PasswordEdit)->displayText(), expected[ControlId::PasswordEdit]);
+    EXPECT_EQ(editLine(dialog, ControlId::PasswordEdit)->displayText(),
+              expected[ControlId::PasswordEdit]);
     EXPECT_EQ(controlAs<QComboBox>(dialog, ControlId::BackgroundColourCombo)->count(), listBefore);
     EXPECT_EQ(dialog.tabBar()->currentIndex(), 4);
     EXPECT_EQ(shownNow(), shownBefore);
@@ -191,7 +196,8 @@ TEST_F(ProfileFiles, LoadShowsEveryTextRightAndAnUneditedProfileSavesBackByteFor
     ASSERT_TRUE(submitAndWait(sender));
     const auto requests = service.requests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_NE(requests[0].body.find("&user_name=Jos%C3%A9&"), std::string::npos) << requests[0].body;
+    EXPECT_NE(requests[0].body.find("&user_name=Jos%C3%A9&"), std::string::npos)
+        << requests[0].body;
     EXPECT_NE(requests[0].body.find("&email=a%00b%C3%BF&"), std::string::npos) << requests[0].body;
     EXPECT_TRUE(sender.siteProfile() == loaded) << "Submit changed the record's bytes";
 }
@@ -216,15 +222,18 @@ TEST_F(ProfileFiles, AFailureOrACancelChangesNothingAndAFailureSaysWhy) {
     EXPECT_TRUE(controlTexts() == typed);
     EXPECT_EQ(filesHere(), QStringList({"cut.dat", "good.dat"}));
     const std::vector<QString> expected = {
-        QStringLiteral("Cannot load the profile \"%1\": there is no such file.").arg(path("missing.dat")),
-        QStringLiteral("Cannot load the profile \"%1\": it ends in the middle of the field \"Site Name\".")
+        QStringLiteral("Cannot load the profile \"%1\": there is no such file.")
+            .arg(path("missing.dat")),
+        QStringLiteral(
+            "Cannot load the profile \"%1\": it ends in the middle of the field \"Site Name\".")
             .arg(path("cut.dat")),
         QStringLiteral("Cannot save the profile \"%1\": its folder does not exist.")
             .arg(path("missing/site.dat"))};
     EXPECT_EQ(prompts.messages, expected);
     ASSERT_EQ(log.lines.size(), 3u);
     EXPECT_TRUE(log.lines[0].startsWith(expected[0]) && log.lines[0].contains("open("));
-    EXPECT_TRUE(log.lines[2].startsWith(expected[2]) && log.lines[2].contains("No such file or directory"));
+    EXPECT_TRUE(log.lines[2].startsWith(expected[2]) &&
+                log.lines[2].contains("No such file or directory"));
 }
 
 }  // namespace

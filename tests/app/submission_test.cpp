@@ -45,8 +45,10 @@ protected:
 // log has the HTTP client's words for it.
 TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     using enum ControlId;
-    for (const auto& [id, text] : {std::pair{NameEdit, "Ann & Bob"}, {PasswordEdit, "p=1+2%"},
-                                   {SiteTypeCombo, "Html Support"}, {Link1TitleEdit, "My blog"},
+    for (const auto& [id, text] : {std::pair{NameEdit, "Ann & Bob"},
+                                   {PasswordEdit, "p=1+2%"},
+                                   {SiteTypeCombo, "Html Support"},
+                                   {Link1TitleEdit, "My blog"},
                                    {KeywordEdit, "cheap flights"}}) {
         setControlText(dialog, id, text);
     }
@@ -57,8 +59,8 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     ASSERT_EQ(service.requests().size(), 1u);
     using Form = std::map<std::string, std::string>;
     const auto& pairs = service.requests()[0].formPairsInOrder;
-    const Form expected = {{"user_name", "Ann & Bob"}, {"password", "p=1+2%"},
-                           {"link1_title", "My blog"}, {"link1_url", "http://"},
+    const Form expected = {{"user_name", "Ann & Bob"},  {"password", "p=1+2%"},
+                           {"link1_title", "My blog"},  {"link1_url", "http://"},
                            {"query2", "cheap flights"}, {"category", "1017"},
                            {"alink_colour", "#FF0000"}, {"category_num", "none"}};
     EXPECT_THAT(Form(pairs.begin(), pairs.end()), testing::IsSupersetOf(expected));
@@ -77,8 +79,9 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[1], "Error Connecting....Please try again!");
     ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_TRUE(log.lines[0].startsWith(qs("the exchange with " + service.hostAndPort() + " failed: ")) &&
-                log.lines[0].size() > 60)
+    EXPECT_TRUE(
+        log.lines[0].startsWith(qs("the exchange with " + service.hostAndPort() + " failed: ")) &&
+        log.lines[0].size() > 60)
         << log.lines[0].toStdString();
 }
 

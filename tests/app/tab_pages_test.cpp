@@ -82,7 +82,8 @@ TEST_F(TabPages, EachPageShowsItsOwnFieldsInTabOrderAndEveryControlIsOnOnePage) 
                 if (combo) {
                     EXPECT_EQ(access->text(QAccessible::Description), visited.back());
                 }
-                EXPECT_EQ(access->relations(QAccessible::Label).size(), 1) << visited.back().toStdString();
+                EXPECT_EQ(access->relations(QAccessible::Label).size(), 1)
+                    << visited.back().toStdString();
             }
             QTest::keyClick(focus, Qt::Key_Tab);
         } while (QApplication::focusWidget() != cancel && visited.size() < 30);

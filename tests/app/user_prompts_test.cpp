@@ -72,7 +72,7 @@ TEST(MessageBoxPrompts, FileDialogsListProfilesAndReturnTheChoice) {
             auto* list = dialog->findChild<QListView*>("listView");
             const auto rows = [&] { return list->model()->rowCount(list->rootIndex()); };
             (void)QTest::qWaitFor([&] { return rows() >= 3; }, 5000);  // listed in the background
-            QTest::qWait(50);                                           // and anything else
+            QTest::qWait(50);                                          // and anything else
             listed.clear();
             for (int row = 0; row < rows(); ++row) {
                 listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
@@ -86,12 +86,14 @@ TEST(MessageBoxPrompts, FileDialogsListProfilesAndReturnTheChoice) {
         });
     };
     choose("mysite");
-    EXPECT_EQ(prompts.chooseFileToSave(nullptr, dir.path(), "Data Files *.DAT"), dir.filePath("mysite"));
+    EXPECT_EQ(prompts.chooseFileToSave(nullptr, dir.path(), "Data Files *.DAT"),
+              dir.filePath("mysite"));
     EXPECT_EQ(label, "Data Files *.DAT");
     EXPECT_EQ(listed, QStringList({"B.DAT", "a.dat", "c.Dat"}));
     EXPECT_EQ(proposed, "");
     choose("B.DAT");
-    EXPECT_EQ(prompts.chooseFileToLoad(nullptr, dir.path(), "Data Files (*.dat)"), dir.filePath("B.DAT"));
+    EXPECT_EQ(prompts.chooseFileToLoad(nullptr, dir.path(), "Data Files (*.dat)"),
+              dir.filePath("B.DAT"));
     EXPECT_EQ(label, "Data Files (*.dat)");
     EXPECT_EQ(listed, QStringList({"B.DAT", "a.dat", "c.Dat"}));
     choose("");

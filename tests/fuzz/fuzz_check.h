@@ -5,15 +5,14 @@
 
 // A broken property is a crash as far as libFuzzer is concerned: it stops,
 // keeps the input as an artifact and shows this message above the stack.
-#define FUZZ_CHECK(condition, ...)                                                   \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n  ", __FILE__, __LINE__, \
-                         #condition);                                                \
-            std::fprintf(stderr, __VA_ARGS__);                                       \
-            std::fputc('\n', stderr);                                                \
-            std::abort();                                                            \
-        }                                                                            \
+#define FUZZ_CHECK(condition, ...)                                                               \
+    do {                                                                                         \
+        if (!(condition)) {                                                                      \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n  ", __FILE__, __LINE__, #condition); \
+            std::fprintf(stderr, __VA_ARGS__);                                                   \
+            std::fputc('\n', stderr);                                                            \
+            std::abort();                                                                        \
+        }                                                                                        \
     } while (false)
 
 // For the targets' own plain re-implementations: the fuzzer should steer by

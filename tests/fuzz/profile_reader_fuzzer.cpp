@@ -38,7 +38,8 @@ std::atomic<bool> heapArmed{false};
 std::atomic<std::size_t> heapTaken{0};
 
 void onMalloc(const volatile void*, std::size_t size) {
-    if (heapArmed.load(std::memory_order_relaxed)) heapTaken.fetch_add(size, std::memory_order_relaxed);
+    if (heapArmed.load(std::memory_order_relaxed))
+        heapTaken.fetch_add(size, std::memory_order_relaxed);
 }
 void onFree(const volatile void*) {}
 
@@ -58,7 +59,9 @@ using Fields = std::array<std::string, kProfileFieldCount>;
 // length; after 0xFFFF a 32-bit one; then that many bytes. 25 times.
 FUZZ_ORACLE std::optional<Fields> plainDecode(std::string_view bytes) {
     std::size_t at = 0;
-    const auto byteAt = [&](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])); };
+    const auto byteAt = [&](std::size_t i) {
+        return static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i]));
+    };
     Fields fields;
     for (std::string& field : fields) {
         if (bytes.size() - at < 1) return std::nullopt;
@@ -70,7 +73,8 @@ FUZZ_ORACLE std::optional<Fields> plainDecode(std::string_view bytes) {
             at += 2;
             if (length == 0xFFFF) {
                 if (bytes.size() - at < 4) return std::nullopt;
-                length = byteAt(at) | byteAt(at + 1) << 8 | byteAt(at + 2) << 16 | byteAt(at + 3) << 24;
+                length =
+                    byteAt(at) | byteAt(at + 1) << 8 | byteAt(at + 2) << 16 | byteAt(at + 3) << 24;
                 at += 4;
             }
         }
@@ -81,7 +85,8 @@ FUZZ_ORACLE std::optional<Fields> plainDecode(std::string_view bytes) {
     return fields;
 }
 
-FUZZ_ORACLE void expectSameFields(const SiteProfile& profile, const Fields& fields, const char* reader) {
+FUZZ_ORACLE void expectSameFields(const SiteProfile& profile, const Fields& fields,
+                                  const char* reader) {
     for (std::size_t i = 0; i < kProfileFieldCount; ++i) {
         FUZZ_CHECK(profile.*kProfileFields[i].member == fields[i], "%s: field %zu (%.*s) differs",
                    reader, i + 1, static_cast<int>(kProfileFields[i].key.size()),
@@ -121,8 +126,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<Fields> expected = plainDecode(bytes);
 
     std::size_t decodeHeap = 0;
-    const ProfileResult<SiteProfile> decoded = measureHeap(decodeHeap, [&] { return decodeProfile(bytes); });
-    FUZZ_CHECK(decodeHeap <= size + kHeapSlack, "decoding %zu bytes took %zu bytes of heap", size, decodeHeap);
+    const ProfileResult<SiteProfile> decoded =
+        measureHeap(decodeHeap, [&] { return decodeProfile(bytes); });
+    FUZZ_CHECK(decodeHeap <= size + kHeapSlack, "decoding %zu bytes took %zu bytes of heap", size,
+               decodeHeap);
     FUZZ_CHECK(decoded.ok() == expected.has_value(), "decodeProfile %s what the plain decoder %s",
                decoded ? "accepted" : "refused", expected ? "accepts" : "refuses");
     if (decoded) {
@@ -131,17 +138,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // bytes than were read; the trailing bytes the reader skipped are gone.
         const ProfileResult<std::string> saved = encodeProfile(decoded.value());
         FUZZ_CHECK(saved.ok() && saved.value().size() <= size, "an accepted record saves larger");
-        FUZZ_CHECK(decodeProfile(saved.value()).value() == decoded.value(), "a saved record reads back differently");
+        FUZZ_CHECK(decodeProfile(saved.value()).value() == decoded.value(),
+                   "a saved record reads back differently");
     } else {
-        FUZZ_CHECK(decoded.error().message.starts_with("The profile is incomplete: it "), "unexpected message");
+        FUZZ_CHECK(decoded.error().message.starts_with("The profile is incomplete: it "),
+                   "unexpected message");
     }
 
     putInMemoryFile(bytes);
     std::size_t fileHeap = 0;
-    const ProfileResult<SiteProfile> read = measureHeap(fileHeap, [&] { return readProfileFile(memoryFilePath); });
-    FUZZ_CHECK(fileHeap <= size + kHeapSlack, "reading a %zu-byte file took %zu bytes of heap", size, fileHeap);
+    const ProfileResult<SiteProfile> read =
+        measureHeap(fileHeap, [&] { return readProfileFile(memoryFilePath); });
+    FUZZ_CHECK(fileHeap <= size + kHeapSlack, "reading a %zu-byte file took %zu bytes of heap",
+               size, fileHeap);
     FUZZ_CHECK(read.ok() == decoded.ok(), "the file reader %s what decodeProfile %s",
                read ? "accepted" : "refused", decoded ? "accepts" : "refuses");
-    FUZZ_CHECK(!read || read.value() == decoded.value(), "the file reader and decodeProfile disagree");
+    FUZZ_CHECK(!read || read.value() == decoded.value(),
+               "the file reader and decodeProfile disagree");
     return 0;
 }

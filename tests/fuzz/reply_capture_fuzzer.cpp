@@ -48,7 +48,8 @@ struct Expected {
 FUZZ_ORACLE std::vector<std::string_view> plainLines(std::string_view body) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = body.find('\n', start)) != std::string_view::npos; start = end + 1) {
+    for (std::size_t end; (end = body.find('\n', start)) != std::string_view::npos;
+         start = end + 1) {
         std::string_view line = body.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.push_back(line.substr(0, kLineLimit));
@@ -103,8 +104,8 @@ void feedAndCompare(const char* how, std::string_view body, PieceSize&& pieceSiz
     std::size_t lineCount = 0;
     const auto compare = [&](std::string_view line) {
         FUZZ_CHECK(lineCount < expected.lines.size(), "%s: an extra line %zu", how, lineCount + 1);
-        FUZZ_CHECK(line == expected.lines[lineCount], "%s: line %zu has %zu bytes, expected %zu", how,
-                   lineCount + 1, line.size(), expected.lines[lineCount].size());
+        FUZZ_CHECK(line == expected.lines[lineCount], "%s: line %zu has %zu bytes, expected %zu",
+                   how, lineCount + 1, line.size(), expected.lines[lineCount].size());
         ++lineCount;
     };
     ReplyLineReader reader;
@@ -120,16 +121,16 @@ void feedAndCompare(const char* how, std::string_view body, PieceSize&& pieceSiz
     if (abandon) {
         reader.discardPartialLine();
         scanner.abandon();
-        FUZZ_CHECK(reader.pendingBytes() == 0 && scanner.pendingBytes() == 0, "%s: bytes held after abandoning",
-                   how);
+        FUZZ_CHECK(reader.pendingBytes() == 0 && scanner.pendingBytes() == 0,
+                   "%s: bytes held after abandoning", how);
     } else {
         reader.finish(compare);
         scanner.finish();
     }
     FUZZ_CHECK(lineCount == expected.lines.size(), "%s: %zu lines, expected %zu", how, lineCount,
                expected.lines.size());
-    FUZZ_CHECK(scanner.idCodeReply() == expected.capture, "%s: captured %zu bytes, expected %zu", how,
-               scanner.idCodeReply().size(), expected.capture.size());
+    FUZZ_CHECK(scanner.idCodeReply() == expected.capture, "%s: captured %zu bytes, expected %zu",
+               how, scanner.idCodeReply().size(), expected.capture.size());
 }
 
 std::string makeBody(FuzzedDataProvider& input) {
@@ -163,9 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string body = makeBody(input);
 
     const Expected expected = plainReading(body);
-    feedAndCompare("one piece", body, [&] { return body.size(); }, false, expected);
+    feedAndCompare(
+        "one piece", body, [&] { return body.size(); }, false, expected);
     if (body.size() <= 16 * 1024) {
-        feedAndCompare("byte by byte", body, [] { return std::size_t{1}; }, false, expected);
+        feedAndCompare(
+            "byte by byte", body, [] { return std::size_t{1}; }, false, expected);
     }
 
     // Pieces up to 2^k bytes, k from the seed, so that both tiny pieces and
@@ -180,7 +183,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t lastFeed = body.rfind('\n');
         const std::string_view complete =
             std::string_view(body).substr(0, lastFeed == std::string::npos ? 0 : lastFeed + 1);
-        feedAndCompare("abandoned in random pieces", body, randomPiece, true, plainReading(complete));
+        feedAndCompare("abandoned in random pieces", body, randomPiece, true,
+                       plainReading(complete));
     } else {
         feedAndCompare("random pieces", body, randomPiece, false, expected);
     }

@@ -42,7 +42,8 @@ TEST(ProfileCodec, StoresTheFieldsInTheFileOrder) {
     profile.vlink_colour = "Navy\n\"x\"\x7F";
     std::ostringstream printed;
     printed << profile;
-    EXPECT_NE(printed.str().find("\n  vlink_colour=\"Navy\\x0A\\\"x\\\"\\x7F\"\n"), std::string::npos)
+    EXPECT_NE(printed.str().find("\n  vlink_colour=\"Navy\\x0A\\\"x\\\"\\x7F\"\n"),
+              std::string::npos)
         << printed.str();
 }
 
@@ -69,7 +70,8 @@ TEST(ProfileCodec, UsesTheShortestLengthFormAndRoundTrips) {
     for (const auto& [length, prefix] : kPrefixes) {
         SiteProfile profile;
         profile.logo_href = patternText(length);
-        const std::string expected = std::string(6, '\0') + prefix + profile.logo_href + std::string(18, '\0');
+        const std::string expected =
+            std::string(6, '\0') + prefix + profile.logo_href + std::string(18, '\0');
         EXPECT_TRUE(encodeProfile(profile).value() == expected) << "length " << length;
         EXPECT_EQ(decodeProfile(expected).value(), profile);
     }
@@ -90,9 +92,12 @@ TEST(ProfileCodec, EveryCutNamesTheFieldItFallsIn) {
         if (cut > fieldStarts.back() + 16 && cut % 4099 != 0 && cut != bytes.size() - 1) continue;
         std::size_t field = 0;
         while (field + 1 < fieldStarts.size() && fieldStarts[field + 1] <= cut) ++field;
-        const std::string where = (cut == fieldStarts[field] ? "ends before the field \"" : "ends in the middle of the field \"") +
-                                  std::string(kProfileFields[field].label) + "\"";
-        const ProfileResult<SiteProfile> decoded = decodeProfile(std::string_view(bytes).substr(0, cut));
+        const std::string where =
+            (cut == fieldStarts[field] ? "ends before the field \""
+                                       : "ends in the middle of the field \"") +
+            std::string(kProfileFields[field].label) + "\"";
+        const ProfileResult<SiteProfile> decoded =
+            decodeProfile(std::string_view(bytes).substr(0, cut));
         ASSERT_FALSE(decoded) << "cut at " << cut;
         EXPECT_NE(decoded.error().message.find(where), std::string::npos)
             << "cut at " << cut << ": " << decoded.error().message;
@@ -100,7 +105,9 @@ TEST(ProfileCodec, EveryCutNamesTheFieldItFallsIn) {
 }
 
 TEST(ProfileCodec, AHugeDeclaredLengthIsRefusedWithoutAllocatingIt) {
-    const std::string bytes = std::string(6, '\0') + "\xFF\xFF\xFF\xFF\xFF\xFF\xFF" "abc"s;
+    const std::string bytes = std::string(6, '\0') +
+                              "\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+                              "abc"s;
     const ProfileResult<SiteProfile> decoded = decodeProfile(bytes);
     ASSERT_FALSE(decoded);
     EXPECT_EQ(decoded.error().message,
@@ -118,8 +125,9 @@ TEST(ProfileCodec, RefusesToWriteWhatCouldNotBeReadBack) {
     profile.query2.push_back('k');
     const ProfileResult<std::string> tooLarge = encodeProfile(profile);
     ASSERT_FALSE(tooLarge);
-    EXPECT_EQ(tooLarge.error().message, "it would be " + std::to_string(kMaxProfileFileSize + 1) +
-                                            " bytes long, more than the 2 MiB a profile file can be");
+    EXPECT_EQ(tooLarge.error().message,
+              "it would be " + std::to_string(kMaxProfileFileSize + 1) +
+                  " bytes long, more than the 2 MiB a profile file can be");
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ std::string inChild(const std::function<std::string()>& body) {
     ::close(fds[1]);
     std::string out;
     char buffer[4096];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, std::size_t(n));
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        out.append(buffer, std::size_t(n));
     ::close(fds[0]);
     ::waitpid(pid, nullptr, 0);
     return pid < 0 ? "no child" : out;
@@ -106,7 +107,8 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
              return pipe;
          }},
         {"it ends before the field \"Name\"", [&] { return write("empty.dat", ""); }},
-        {"it ends in the middle of the field \"Site Name\"", [&] { return write("cut.dat", cutInSiteName); }},
+        {"it ends in the middle of the field \"Site Name\"",
+         [&] { return write("cut.dat", cutInSiteName); }},
         {"it is 2097153 bytes long, more than the 2 MiB a profile file can be, so it was not read",
          [&] { return sparse("huge.dat", kMaxProfileFileSize + 1); }},
     };
@@ -115,7 +117,8 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
         SCOPED_TRACE(file.string());
         const ProfileResult<SiteProfile> loaded = readProfileFile(file);
         ASSERT_FALSE(loaded);
-        EXPECT_EQ(loaded.error().message, "Cannot load the profile \"" + file.string() + "\": " + c.reason + ".");
+        EXPECT_EQ(loaded.error().message,
+                  "Cannot load the profile \"" + file.string() + "\": " + c.reason + ".");
     }
     // One exactly at the limit is read: its zero bytes make 25 empty fields
     // and the rest is trailing bytes. (The fuzz target reads every other.)
@@ -179,12 +182,17 @@ TEST_F(ProfileFile, AFailedWriteSaysWhyAndLeavesEveryFileAsItWas) {
     };
     const Case cases[] = {
         {"ro/new.dat", asNobody, startProfile(), "you have no permission to write in its folder."},
-        {"ro/kept.dat", asNobody, startProfile(), "you have no permission to write in its folder." + kept},
+        {"ro/kept.dat", asNobody, startProfile(),
+         "you have no permission to write in its folder." + kept},
         {"rw/locked.dat", asNobody, startProfile(), "you have no permission to change it." + kept},
         // Smaller than any write buffer: the full disk must show all the same.
-        {"kept.dat", sizeLimit(100), startProfile(), "it would be larger than this system lets a file be." + kept},
-        {"kept.dat", sizeLimit(20000), richProfile(70000), "it would be larger than this system lets a file be." + kept},
-        {"kept.dat", anyone, tooLarge, "it would be " + std::to_string(kMaxProfileFileSize + 31) + " bytes long, more than the 2 MiB a profile file can be." + kept},
+        {"kept.dat", sizeLimit(100), startProfile(),
+         "it would be larger than this system lets a file be." + kept},
+        {"kept.dat", sizeLimit(20000), richProfile(70000),
+         "it would be larger than this system lets a file be." + kept},
+        {"kept.dat", anyone, tooLarge,
+         "it would be " + std::to_string(kMaxProfileFileSize + 31) +
+             " bytes long, more than the 2 MiB a profile file can be." + kept},
         {"rw", anyone, startProfile(), "it is a folder, not a file."},
     };
     for (const Case& c : cases) {

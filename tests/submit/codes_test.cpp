@@ -17,8 +17,8 @@ namespace {
 using Translation = std::string (*)(std::string_view);
 
 // Texts no table accepts: each box sends its own default for them.
-const char* const kUnknownTexts[] = {"",    "Please Select One", "RED",  " Red", "Red ",
-                                     "Redd", "#FF0000",           "art",  "Art ", "Light  Wood"};
+const char* const kUnknownTexts[] = {"",     "Please Select One", "RED", " Red", "Red ",
+                                     "Redd", "#FF0000",           "art", "Art ", "Light  Wood"};
 
 // The codes of the 22 colours of the link and result-bar boxes, in list
 // order, and the second spelling each accepts; the three rows whose second
@@ -28,9 +28,9 @@ const std::array<const char*, 22> kSharedCodes = {
     "#E9C2A6", "#8F8FBD", "#E47833", "#800000", "#2F2F4F", "#000080", "#800080", "#FF0000",
     "#C0C0C0", "#236B8E", "#008080", "#FFFFFF", "#D8D8BF", "#FFFF00"};
 const std::array<const char*, 22> kSharedSeconds = {
-    "aqua",          "black", "blue",   "",       "gold",       "gray",       "green", "", "",
-    "light blue",    "orange", "maroon", "midnight blue", "navy", "purple",     "red",   "silver",
-    "steel blue",    "teal",  "white",  "wheat",  "yellow"};
+    "aqua",   "black",      "blue",   "",       "gold",          "gray",  "green",  "",
+    "",       "light blue", "orange", "maroon", "midnight blue", "navy",  "purple", "red",
+    "silver", "steel blue", "teal",   "white",  "wheat",         "yellow"};
 
 struct ColourBox {
     const char* name;
@@ -82,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SharedColourBox, testing::ValuesIn(kColourBoxes)
 // The background box knows 13 of the colours, in an order of its own.
 TEST(BackgroundColourCode, EveryEntryAndSecondSpellingSendsItsCodeAnythingElseTheDefault) {
     const std::pair<const char*, const char*> kRows[] = {
-        {"white", "#FFFFFF"},      {"aqua", "#00FFFF"},   {"gold", "#FFCC35"},
-        {"khaki", "#9F9F5F"},      {"creme", "#E9C2A6"},  {"light blue", "#8F8FBD"},
-        {"orange", "#E47833"},     {"red", "#FF0000"},    {"silver", "#C0C0C0"},
-        {"steel blue", "#236B8E"}, {"teal", "#008080"},   {"wheat", "#D8D8BF"},
+        {"white", "#FFFFFF"},      {"aqua", "#00FFFF"},  {"gold", "#FFCC35"},
+        {"khaki", "#9F9F5F"},      {"creme", "#E9C2A6"}, {"light blue", "#8F8FBD"},
+        {"orange", "#E47833"},     {"red", "#FF0000"},   {"silver", "#C0C0C0"},
+        {"steel blue", "#236B8E"}, {"teal", "#008080"},  {"wheat", "#D8D8BF"},
         {"yellow", "#FFFF00"}};
     const auto entries = comboEntries(ControlId::BackgroundColourCombo);
     ASSERT_EQ(entries.size(), std::size(kRows));
@@ -125,9 +125,9 @@ TEST(SiteCategoryCode, EveryEntryAndServiceNameSendsItsCodeAnythingElsePersonal)
 // The target list, entry by entry: "Goverment" is the list's own spelling
 // and no category; anything unknown asks for no restriction.
 TEST(TargetCategoryCode, EveryEntryAndServiceNameSendsItsCodeAnythingElseNone) {
-    const std::vector<std::string> kListCodes = {
-        "none", "1001", "1003", "1005", "1007", "1008", "none", "1016", "1019",
-        "1020", "1026", "1029", "1031", "1033", "1035", "1036", "1038"};
+    const std::vector<std::string> kListCodes = {"none", "1001", "1003", "1005", "1007", "1008",
+                                                 "none", "1016", "1019", "1020", "1026", "1029",
+                                                 "1031", "1033", "1035", "1036", "1038"};
     std::vector<std::string> sent;
     for (std::string_view entry : comboEntries(ControlId::TargetCategoryCombo)) {
         sent.push_back(TargetCategoryCode(entry));

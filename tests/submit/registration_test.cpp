@@ -91,7 +91,8 @@ TEST(RequestOnTheWire, ServiceReadsBackEveryValueAndOnlyTheExpectedHeaders) {
     for (int b = 0; b < 256; ++b) profile.logo_location += static_cast<char>(b);
     StandinService service(answering());
     ASSERT_TRUE(service.listening());
-    const ExchangeResult result = RunRegistrationExchange(profile, service.hostAndPort(), kShortLimits);
+    const ExchangeResult result =
+        RunRegistrationExchange(profile, service.hostAndPort(), kShortLimits);
     EXPECT_FALSE(result.failed) << result.errorDetail;
 
     const auto requests = service.requests();
@@ -125,9 +126,11 @@ TEST(RequestOnTheWire, ServiceReadsBackEveryValueAndOnlyTheExpectedHeaders) {
 TEST(RegistrationExchange, ShowsTheMessagesForEveryOutcomeInOrder) {
     sockaddr_in address;
     close(boundLoopback(address));  // a port nothing listens on
-    EXPECT_THAT(submissionMessages(loopbackAddress(address)), ElementsAre(kConnectError, kNoIdCode));
+    EXPECT_THAT(submissionMessages(loopbackAddress(address)),
+                ElementsAre(kConnectError, kNoIdCode));
     Scenario cut, noMarker;
-    ASSERT_TRUE(standin::namedScenario("cut", cut) && standin::namedScenario("no-marker", noMarker));
+    ASSERT_TRUE(standin::namedScenario("cut", cut) &&
+                standin::namedScenario("no-marker", noMarker));
     StandinService service(cut);
     EXPECT_THAT(submissionMessages(service.hostAndPort()),
                 ElementsAre(kConnectError, kIdLine + kReminder));
@@ -166,13 +169,18 @@ TEST(RegistrationExchange, EachTimeLimitEndsAnExchangeThatWouldHangAsAFailure) {
         std::chrono::milliseconds atLeast;
     } cases[] = {
         {"connect", loopbackAddress(address), {1s, 5s, 20s}, "Timeout was reached", 900ms},
-        {"stall", silentService.hostAndPort(), {5s, 1s, 20s}, "no data from the service for 1 s", 1s},
+        {"stall",
+         silentService.hostAndPort(),
+         {5s, 1s, 20s},
+         "no data from the service for 1 s",
+         1s},
         // curl starts its own clock a little after ours.
         {"total", tricklingService.hostAndPort(), {5s, 5s, 2s}, "Operation timed out", 1500ms},
     };
     for (const auto& c : cases) {
         const auto start = std::chrono::steady_clock::now();
-        const ExchangeResult result = RunRegistrationExchange(SiteProfile{}, c.hostAndPort, c.limits);
+        const ExchangeResult result =
+            RunRegistrationExchange(SiteProfile{}, c.hostAndPort, c.limits);
         const auto waited = std::chrono::steady_clock::now() - start;
         EXPECT_TRUE(result.failed) << c.name;
         EXPECT_THAT(result.errorDetail, HasSubstr(c.detail)) << c.name;
@@ -209,9 +217,9 @@ TEST(RegistrationExchange, AwkwardRepliesAreStillReadAndScanned) {
 TEST(RegistrationExchange, AddressThatCouldRedirectTheRequestIsRefusedUnsent) {
     StandinService service(answering());
     const std::string real = service.hostAndPort();
-    for (const std::string& host : {"user@" + real, "x:y@" + real, real + "/path?", real + "#",
-                                    " " + real, std::string("127.0.0.1:0"),
-                                    std::string("127.0.0.1:65536"), std::string("")}) {
+    for (const std::string& host :
+         {"user@" + real, "x:y@" + real, real + "/path?", real + "#", " " + real,
+          std::string("127.0.0.1:0"), std::string("127.0.0.1:65536"), std::string("")}) {
         const ExchangeResult result = RunRegistrationExchange(SiteProfile{}, host, kShortLimits);
         EXPECT_TRUE(result.failed) << host;
         EXPECT_THAT(result.errorDetail, HasSubstr("not a usable service address")) << host;

@@ -64,7 +64,8 @@ inline std::string referenceEncoding(const std::string& text) {
 
 inline std::string referenceEncoding(const SiteProfile& profile) {
     std::string out;
-    for (const ProfileField& field : kProfileFields) out += referenceEncoding(profile.*field.member);
+    for (const ProfileField& field : kProfileFields)
+        out += referenceEncoding(profile.*field.member);
     return out;
 }
 

@@ -136,7 +136,9 @@ inline QLineEdit* editLine(const CMainDialog& dialog, ControlId id) {
 }
 
 // What a field shows, and putting text into it as a paste would.
-inline QString controlText(const CMainDialog& dialog, ControlId id) { return editLine(dialog, id)->text(); }
+inline QString controlText(const CMainDialog& dialog, ControlId id) {
+    return editLine(dialog, id)->text();
+}
 inline void setControlText(const CMainDialog& dialog, ControlId id, const QString& text) {
     editLine(dialog, id)->setText(text);
 }

@@ -23,7 +23,8 @@ int usage(const char* program) {
 
 void print(const tavimor::standin::RecordedRequest& request) {
     std::cout << request.method << ' ' << request.path << '\n';
-    for (const auto& [name, value] : request.headers) std::cout << "  " << name << ": " << value << '\n';
+    for (const auto& [name, value] : request.headers)
+        std::cout << "  " << name << ": " << value << '\n';
     std::cout << "  body (" << request.body.size() << " bytes): " << request.body << '\n';
     for (const auto& [key, value] : request.formPairsInOrder) {
         std::cout << "    " << key << " = \"" << value << "\"\n";
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
         }
     }
     tavimor::standin::Scenario scenario;
-    if (port == 0 || !tavimor::standin::namedScenario(scenarioName, scenario)) return usage(argv[0]);
+    if (port == 0 || !tavimor::standin::namedScenario(scenarioName, scenario))
+        return usage(argv[0]);
 
     // Block the stop signals before the server starts its threads, so that
     // only sigwait below receives them.

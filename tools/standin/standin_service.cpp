@@ -2,9 +2,9 @@
 
 #include <httplib.h>
 
+#include <strings.h>
 #include <algorithm>
 #include <array>
-#include <strings.h>
 
 namespace tavimor::standin {
 namespace {
@@ -40,8 +40,8 @@ RecordedRequest record(const httplib::Request& request) {
             const std::size_t eq = std::min(pair.find('='), pair.size());
             recorded.formPairsInOrder.emplace_back(
                 httplib::detail::decode_url(std::string(pair.substr(0, eq)), true),
-                httplib::detail::decode_url(
-                    std::string(pair.substr(std::min(eq + 1, pair.size()))), true));
+                httplib::detail::decode_url(std::string(pair.substr(std::min(eq + 1, pair.size()))),
+                                            true));
             rest.remove_prefix(std::min(amp + 1, rest.size()));
         }
     }
@@ -115,7 +115,8 @@ bool namedScenario(std::string_view name, Scenario& scenario) {
             "<html><body><h1>Registration failed</h1>\n<p>Your data could not be used.</p>\n"
             "</body></html>\n";
     } else if (name == "several-markers") {
-        scenario.page = idPage("<b>Your ID Code is : 48213</b><br>\n<i>Your ID Code is : 48214</i>");
+        scenario.page =
+            idPage("<b>Your ID Code is : 48213</b><br>\n<i>Your ID Code is : 48214</i>");
     } else if (name == "crlf") {
         scenario.page = "<html>\r\n<body>\r\nYour ID Code is : 48213\r\n</body>\r\n</html>\r\n";
     } else if (name == "no-lt") {
