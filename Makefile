@@ -91,7 +91,7 @@ run: build
 # Google Benchmarks, then the start-up and idle memory of the application
 # beside an empty dialog (bench/startup_compare.sh).
 bench: build
-	@set -e; for b in $$(find $(BUILD_DIR)/bench -type f -name 'bench_*' ! -name bench_empty_dialog -perm -u+x | sort); do \
+	@set -e; for b in $$(find $(BUILD_DIR)/bench -type f -name 'bench_*' ! -name bench_empty_dialog ! -name bench_app_start -perm -u+x | sort); do \
 		echo "== $$b"; $$b; \
 	done
 	bench/startup_compare.sh $(BUILD_DIR)

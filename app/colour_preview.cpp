@@ -26,7 +26,6 @@ void bindColourPreview(PictureControl& picture,
         // Emitted for a pick from the list and for every edit of the text.
         QObject::connect(box, &QComboBox::currentTextChanged, &picture, refresh);
     }
-    refresh();
 }
 
 }  // namespace tavimor

@@ -11,10 +11,11 @@ namespace tavimor {
 class PictureControl;
 
 // Colours `picture` as the service would colour the results page for the
-// texts the colour boxes show, now and whenever one of them changes (picked,
-// typed or loaded, on whichever page the user is): each text goes through the
-// translation Submit sends it through. `boxes` follows kColourRoles; all of
-// them live as long as `picture`.
+// texts the colour boxes show, whenever one of them changes (picked, typed,
+// loaded or set at start, on whichever page the user is): each text goes
+// through the translation Submit sends it through. Bind before the boxes get
+// their first texts. `boxes` follows kColourRoles; all of them live as long
+// as `picture`.
 void bindColourPreview(PictureControl& picture,
                        const std::array<const QComboBox*, kColourRoles.size()>& boxes);
 

@@ -1,5 +1,4 @@
 #include "app/main_app.h"
-#include "app/startup_probe.h"
 #include "submit/registration.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +7,5 @@ int main(int argc, char** argv) {
     // make. A failure surfaces as the connection error of that submission.
     if (!tavimor::HttpClientSetUpCanWait()) tavimor::InitHttpClient();
     tavimor::CMainApp app(argc, argv);
-    tavimor::installStartupProbeIfAsked();
     return app.run();
 }

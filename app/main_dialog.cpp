@@ -73,9 +73,11 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     for (const TabPage& page : kTabPages) tabs->addTab(textFromBytes(page.label));
     tabs->tabBar()->setCurrentIndex(0);
 
+    // The colour boxes are tied to the preview first, so that their start
+    // texts colour it as any later text does.
+    setUpColourBoxes();
     setStartTexts();
     setAccessibleLabels();
-    setUpColourBoxes();
     createProfileFolder();
 
     const auto onClick = [this](ControlId button, void (CMainDialog::*handler)()) {

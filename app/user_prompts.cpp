@@ -88,7 +88,6 @@ bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
-    letTextBeCopied(box);
     // The questions asked are about replacing a file: a stray Enter keeps it.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

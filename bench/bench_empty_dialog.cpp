@@ -10,7 +10,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/startup_probe.h"
+#include "startup_probe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Start-up and idle memory of the application beside an empty Qt dialog with
-# the same tab labels and buttons (bench_empty_dialog), both from the same
-# build. Each program is started RUNS times, the two taking turns, with
+# Start-up and idle memory of the application (bench_app_start: the program's
+# own start with the probe) beside an empty Qt dialog with the same tab labels
+# and buttons (bench_empty_dialog), both from the same build. Each program is started RUNS times, the two taking turns, with
 # TAVIMOR_STARTUP_PROBE set: it reports when its first window has been
 # painted and its resident memory after half a second of idling, then quits.
 # Prints the medians and the application's ratios to the empty dialog.
@@ -14,7 +14,7 @@ set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-15}
-app="$build/app/tavimor"
+app="$build/bench/bench_app_start"
 empty="$build/bench/bench_empty_dialog"
 for program in "$app" "$empty"; do
     [[ -x "$program" ]] || { echo "not built: $program" >&2; exit 1; }

@@ -129,7 +129,7 @@ TEST(AboutFromContextMenu, OpensTheAboutBoxWhichOkCloses) {
         auto* icon = about->findChild<PictureControl*>();
         iconDrawn = icon && icon->hasPicture() && icon->isVisible();
         auto* ok = about->findChild<QPushButton*>(controlObjectName(ControlId::OkButton));
-        if (!ok) return about->close();
+        if (!ok || !QTest::qWaitForWindowActive(about)) return about->close();
         okReady = ok->isDefault() && ok->hasFocus();
         QTest::mouseClick(ok, Qt::LeftButton);
         closed = !about->isVisible();

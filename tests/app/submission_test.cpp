@@ -78,11 +78,16 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     ASSERT_TRUE(submitAndWait(dialog));
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(prompts.messages[1], "Error Connecting....Please try again!");
-    ASSERT_EQ(log.lines.size(), 1u);
+    standin::Scenario noMarker;
+    ASSERT_TRUE(standin::namedScenario("no-marker", noMarker));
+    service.setScenario(noMarker);
+    ASSERT_TRUE(submitAndWait(dialog));
+    ASSERT_EQ(log.lines.size(), 2u);
     EXPECT_TRUE(
         log.lines[0].startsWith(qs("the exchange with " + service.hostAndPort() + " failed: ")) &&
         log.lines[0].size() > 60)
         << log.lines[0].toStdString();
+    EXPECT_EQ(log.lines[1], "the service's reply held no line with the ID code");
 }
 
 class PaintCounter : public QObject {

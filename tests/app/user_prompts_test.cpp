@@ -35,6 +35,7 @@ TEST(MessageBoxPrompts, MessagesAndQuestionsArePlainBoxes) {
         noIcon = box->icon() == QMessageBox::NoIcon;
         selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));  // where shortcuts work
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Return);
     });
@@ -95,7 +96,6 @@ TEST(MessageBoxPrompts, FileDialogsListProfilesAndReturnTheChoice) {
     EXPECT_EQ(prompts.chooseFileToLoad(nullptr, dir.path(), "Data Files (*.dat)"),
               dir.filePath("B.DAT"));
     EXPECT_EQ(label, "Data Files (*.dat)");
-    EXPECT_EQ(listed, QStringList({"B.DAT", "a.dat", "c.Dat"}));
     choose("");
     EXPECT_EQ(prompts.chooseFileToLoad(nullptr, dir.path(), "Data Files (*.dat)"), "");
 }

@@ -20,7 +20,6 @@ TEST(ProfileCodec, WritesAndReadsTheDocumentedExample) {
     // clang-format off
     const std::string expected = "\x03" "Ann" "\0\0\0" "\x07" "http://"s + std::string(20, '\0');
     // clang-format on
-    ASSERT_EQ(expected.size(), 35u);
     EXPECT_EQ(encodeProfile(profile).value(), expected);
     EXPECT_EQ(decodeProfile(expected).value(), profile);
 }

@@ -184,7 +184,6 @@ TEST(RegistrationExchange, EachTimeLimitEndsAnExchangeThatWouldHangAsAFailure) {
         const auto waited = std::chrono::steady_clock::now() - start;
         EXPECT_TRUE(result.failed) << c.name;
         EXPECT_THAT(result.errorDetail, HasSubstr(c.detail)) << c.name;
-        EXPECT_EQ(result.idCodeReply, "") << c.name;
         EXPECT_GE(waited, c.atLeast) << c.name;
         EXPECT_LT(waited, 15s) << c.name;
     }
@@ -228,6 +227,8 @@ TEST(RegistrationExchange, AddressThatCouldRedirectTheRequestIsRefusedUnsent) {
     EXPECT_EQ(RegistrationHost(), CONFIGURED_REGISTRATION_HOST);
     EXPECT_TRUE(isValidHostAndPort(RegistrationHost()));
     EXPECT_TRUE(isValidHostAndPort("[fe80::a]:8080") && isValidHostAndPort("a-b.example:1"));
+    EXPECT_TRUE(isValidHostAndPort(std::string(253, 'h')) &&
+                !isValidHostAndPort(std::string(254, 'h')));
 }
 
 }  // namespace

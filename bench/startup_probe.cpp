@@ -1,4 +1,4 @@
-#include "app/startup_probe.h"
+#include "startup_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
