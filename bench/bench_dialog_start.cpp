@@ -8,18 +8,10 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_dialog.h"
-#include "app/user_prompts.h"
+#include "qt_bench.h"
 
 namespace tavimor {
 namespace {
-
-class SilentPrompts final : public UserPrompts {
-public:
-    void showMessage(QWidget* /*parent*/, const QString& /*text*/) override {}
-    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
-    QString chooseFileToLoad(QWidget*, const QString&, const QString&) override { return {}; }
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-};
 
 void BM_EmptyDialogWithTabBar(benchmark::State& state) {
     for (auto _ : state) {

@@ -10,18 +10,10 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_dialog.h"
-#include "app/user_prompts.h"
+#include "qt_bench.h"
 
 namespace tavimor {
 namespace {
-
-class SilentPrompts final : public UserPrompts {
-public:
-    void showMessage(QWidget* /*parent*/, const QString& /*text*/) override {}
-    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
-    QString chooseFileToLoad(QWidget*, const QString&, const QString&) override { return {}; }
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-};
 
 // Paints the picture control the way its window would, into an image.
 void paintPicture(const CMainDialog& dialog, QImage& into) {
