@@ -67,7 +67,7 @@ const PreviewCase kPreviewCases[] = {
     {"VisitedMisspelled", VisitedLinkColourCombo, Entry::Typed, "Pruple", "#2F2F4F"},
     {"ActiveSecondSpellingOfLightWood", ActiveLinkColourCombo, Entry::Typed, "creme", "#E9C2A6"},
     {"BarPicked", ResultBarColourCombo, Entry::Picked, "Navy", "#000080"},
-    {"BarTextMisspelled", ResultBarTextColourCombo, Entry::Typed, "Yelow", "#2F2F4F"},
+    {"BarTextTyped", ResultBarTextColourCombo, Entry::Typed, "yellow", "#FFFF00"},
 };
 
 class Preview : public ::testing::TestWithParam<PreviewCase> {};
