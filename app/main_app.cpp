@@ -1,5 +1,8 @@
 #include "app/main_app.h"
 
+#include <QTimer>
+
+#include "app/command_line.h"
 #include "app/main_dialog.h"
 #include "app/picture_control.h"
 #include "app/user_prompts.h"
@@ -16,8 +19,12 @@ CMainApp::CMainApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CMainApp::run() {
+    const StartRequest request = readCommandLine(arguments());
+    if (request.exitCode) return *request.exitCode;
     MessageBoxPrompts prompts;
     CMainDialog dialog(prompts);
+    // Once the window shows, so that any message stands in front of it.
+    QTimer::singleShot(0, &dialog, [&] { dialog.openAtStart(request.profile); });
     dialog.exec();
     return 0;
 }

@@ -12,7 +12,8 @@ class CMainApp : public QApplication {
 public:
     CMainApp(int& argc, char** argv);
 
-    // Shows the main dialog and returns the exit code once it has closed.
+    // Follows the command line (see readCommandLine): shows the main dialog
+    // and returns the exit code once it has closed, or answers at once.
     int run();
 };
 

@@ -28,11 +28,12 @@
 #include "res/colour_roles.h"
 #include "res/dialog_templates.h"
 #include "res/tab_pages.h"
+#include "submit/stop_signal.h"
 
 namespace tavimor {
 namespace {
 
-// String resource 101, the context menu's entry for the About box.
+// The context menu's entry for the About box.
 constexpr auto kAboutMenuEntry = "&About Tavimor...";
 
 QString controlText(const QWidget* control) {
@@ -57,7 +58,8 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     : QDialog(parent),
       prompts_(prompts),
       registrationHost_(registrationHost),
-      submission_(new QFutureWatcher<ExchangeResult>(this)) {
+      submission_(new QFutureWatcher<ExchangeResult>(this)),
+      recovery_(RecoveryKeeper::defaultFolder(), [this] { return formShown(); }) {
     // A window of its own in the task bar: title, system menu, minimise and
     // close, no maximise; the size is fixed by the template.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -79,12 +81,14 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     setStartTexts();
     setAccessibleLabels();
     createProfileFolder();
+    watchForChanges();
+    setAcceptDrops(true);
 
     const auto onClick = [this](ControlId button, void (CMainDialog::*handler)()) {
         connect(qobject_cast<QPushButton*>(control(button)), &QPushButton::clicked, this, handler);
     };
     onClick(ControlId::SubmitButton, &CMainDialog::OnSubmit);
-    onClick(ControlId::CancelButton, &CMainDialog::reject);
+    onClick(ControlId::CancelButton, &CMainDialog::OnCancel);
     onClick(ControlId::NextButton, &CMainDialog::OnNext);
     onClick(ControlId::SaveButton, &CMainDialog::OnSave);
     onClick(ControlId::LoadButton, &CMainDialog::OnLoad);
@@ -100,7 +104,16 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     control(ControlId::CancelButton)->setFocus();
 }
 
-CMainDialog::~CMainDialog() = default;
+CMainDialog::~CMainDialog() {
+    // Destroyed with a submission under way (the application quitting), the
+    // dialog stops it and waits for the worker, so no process lingers
+    // without a window.
+    if (submitting_) {
+        stop_->stop();
+        submission_->waitForFinished();
+    }
+    recovery_.writeNow();
+}
 
 QWidget* CMainDialog::control(ControlId id) const {
     const auto found = controls_.find(id);
@@ -180,11 +193,15 @@ void CMainDialog::createProfileFolder() {
     QDir().mkdir(profileFolder_);
 }
 
-void CMainDialog::copyControlsToProfile() {
+SiteProfile CMainDialog::formShown() const {
+    SiteProfile form = profile_;
     for (const ProfileField& field : kProfileFields) {
-        storeShownText(controlText(control(field.control)), profile_.*field.member);
+        storeShownText(controlText(control(field.control)), form.*field.member);
     }
+    return form;
 }
+
+void CMainDialog::copyControlsToProfile() { profile_ = formShown(); }
 
 void CMainDialog::copyProfileToControls() {
     for (const ProfileField& field : kProfileFields) {
@@ -203,16 +220,30 @@ void CMainDialog::OnSubmit() {
         sent.*field.member = shownTextAsUtf8(sent.*field.member);
     }
     submitting_ = true;
-    busy_.emplace();
+    stop_ = std::make_shared<StopSignal>();
+    busy_.emplace(control(ControlId::CancelButton), [this] { stopSubmission(); });
     // The exchange blocks for as long as the service takes; on a worker
     // thread it leaves this one free to repaint, while the busy scope keeps
-    // every key and click away from the form until the answer is shown.
-    submission_->setFuture(QtConcurrent::run([sent = std::move(sent), host = registrationHost_] {
-        return RunRegistrationExchange(sent, host);
-    }));
+    // every key and click but Cancel's away from the form until the answer
+    // is shown.
+    submission_->setFuture(
+        QtConcurrent::run([sent = std::move(sent), host = registrationHost_, stop = stop_] {
+            return RunRegistrationExchange(sent, host, {}, stop.get());
+        }));
+}
+
+void CMainDialog::stopSubmission() {
+    if (!submitting_) return;
+    stop_->stop();
+    // The exchange notices at once, so the wait is short.
+    submission_->waitForFinished();
+    finishSubmission();
 }
 
 void CMainDialog::finishSubmission() {
+    // Already reported when it was stopped; the watcher's own signal may
+    // come later, even after the next submission has started.
+    if (!submitting_ || !submission_->isFinished()) return;
     ExchangeResult result;
     try {
         result = submission_->result();
@@ -265,9 +296,17 @@ void CMainDialog::done(int result) {
     QDialog::done(result);
 }
 
+void CMainDialog::OnCancel() {
+    if (submitting_) {
+        stopSubmission();
+    } else {
+        reject();
+    }
+}
+
 void CMainDialog::reject() {
-    if (submitting_) return;
-    QDialog::reject();
+    stopSubmission();
+    if (mayEnd()) QDialog::reject();
 }
 
 void CMainDialog::keyPressEvent(QKeyEvent* event) {

@@ -3,24 +3,29 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "app/busy_scope.h"
+#include "app/recovery_keeper.h"
 #include "profile/site_profile.h"
 #include "res/resource_ids.h"
 #include "submit/registration.h"
 
 class QContextMenuEvent;
+class QSessionManager;
 class QTabBar;
 template <typename T>
 class QFutureWatcher;
 
 namespace tavimor {
 
+class FormChanges;
 class HelpWindow;
+class StopSignal;
 class UserPrompts;
 
 // The application's one window: the seven-page form built from template 102,
@@ -62,6 +67,26 @@ public:
     // True from Submit until the service's answer is shown.
     bool isSubmitting() const { return submitting_; }
 
+    // True when the form differs from what it started with, or from what was
+    // last saved or loaded.
+    bool hasUnsavedChanges() const;
+
+    // Loads the profile `file` into the form as Load does once a file is
+    // picked: the same refusals and messages, the form replaced without a
+    // question. True when it was loaded.
+    bool loadProfile(const QString& file);
+
+    // What the window does once it shows: loads `profile` when one is given
+    // (the command line's), else offers to restore a form that an instance
+    // ended without saving, if there is one.
+    void openAtStart(const QString& profile);
+
+    // The desktop session is ending. With `mayAsk`, a changed form asks
+    // whether to save it, as closing does; without, its recovery copy is
+    // brought up to date and nothing is asked. False when the user chose to
+    // keep working, so the session should not end.
+    bool endSession(bool mayAsk);
+
 public slots:
     // Sends the form to the service without blocking the window: the
     // exchange runs on a worker thread while the dialog repaints but takes no
@@ -82,6 +107,10 @@ public slots:
     void OnSave();
     void OnLoad();
 
+    // The Cancel button, and Escape: stops a submission under way, and
+    // otherwise closes the window as reject() does.
+    void OnCancel();
+
     // Help and F1: the help window, opened at the section that explains the
     // current page. There is one at most; asked for again, it comes to the
     // front at the page now current.
@@ -90,7 +119,9 @@ public slots:
     // The About box, modally; reached from the dialog's context menu.
     void OnAbout();
 
-    // Closing is refused while a submission is under way.
+    // Every way of closing the window ends here. A submission under way is
+    // stopped first; then a changed form asks whether to save it, and stays
+    // open when the user cancels or the save does not happen.
     void reject() override;
 
     // The help window closes when the dialog ends, however it ends.
@@ -98,6 +129,12 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+    // A profile dropped anywhere on the window is loaded, even over a field
+    // that would otherwise take the dropped text.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Desktops offer no way to add an entry to a window's own menu, so
     // "&About Tavimor..." stands in a context menu of the dialog instead.
@@ -109,7 +146,21 @@ private:
     void setAccessibleLabels();
     void setUpColourBoxes();
     void createProfileFolder();
+    void watchForChanges();
     void finishSubmission();
+    void stopSubmission();
+
+    // The record with the texts the controls show now (see copyControlsToProfile).
+    SiteProfile formShown() const;
+
+    // Save's flow after the button: true when the profile was written.
+    bool saveProfile();
+
+    // Asked before the window ends: true when it may end.
+    bool mayEnd();
+
+    void offerRecovery();
+    void commitData(QSessionManager& manager);
 
     UserPrompts& prompts_;
     std::string registrationHost_;
@@ -119,8 +170,14 @@ private:
     QString profileFolder_;
     bool submitting_ = false;
     std::optional<BusyScope> busy_;
+    std::shared_ptr<StopSignal> stop_;
     QFutureWatcher<ExchangeResult>* submission_;
     HelpWindow* helpWindow_ = nullptr;
+    FormChanges* changes_ = nullptr;
+    RecoveryKeeper recovery_;
+    // The user already answered for the changes there are (at the end of the
+    // desktop session), or may not be asked: closing asks nothing more.
+    bool endWithoutAsking_ = false;
 };
 
 }  // namespace tavimor

@@ -1,15 +1,20 @@
 // Save and Load of the main dialog: the form's 25 values to and from a
-// profile file. The file format and the writing and reading belong to the
-// core; here are the file dialogs, the naming rule and the questions.
+// profile file, and profiles dropped on the window. The file format and the
+// writing and reading belong to the core; here are the file dialogs, the
+// naming rule and the questions.
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 #include <filesystem>
 #include <optional>
 #include <utility>
 
 #include "app/busy_scope.h"
+#include "app/form_changes.h"
 #include "app/logging.h"
 #include "app/main_dialog.h"
 #include "app/profile_naming.h"
@@ -34,12 +39,23 @@ QString reportedFailure(const ProfileFileError& error) {
     return message;
 }
 
+// The first local file among what is dragged, or an empty string: only a
+// local file can be a profile to load.
+QString draggedFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return {};
+}
+
 }  // namespace
 
-void CMainDialog::OnSave() {
+void CMainDialog::OnSave() { saveProfile(); }
+
+bool CMainDialog::saveProfile() {
     copyControlsToProfile();
     const QString chosen = prompts_.chooseFileToSave(this, profileFolder_, kSaveFilterLabel);
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return false;
 
     // The file dialog asked about the name the user picked; when the ".dat"
     // rule names another file that already exists, nobody has yet agreed to
@@ -50,7 +66,7 @@ void CMainDialog::OnSave() {
         const QString question =
             QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
                 .arg(QDir::toNativeSeparators(file));
-        if (!prompts_.askYesNo(this, question)) return;
+        if (!prompts_.askYesNo(this, question)) return false;
     }
 
     std::optional<ProfileFileError> failure;
@@ -58,19 +74,26 @@ void CMainDialog::OnSave() {
         const BusyScope busy;
         failure = writeProfileFile(asPath(file), profile_);
     }
-    if (failure) prompts_.showMessage(this, reportedFailure(*failure));
+    if (failure) {
+        prompts_.showMessage(this, reportedFailure(*failure));
+        return false;
+    }
+    changes_->markUnchanged();
+    return true;
 }
 
 void CMainDialog::OnLoad() {
     // What the controls show is not copied into the record first: a failed
     // load leaves both as they were, and a good one replaces both.
     const QString chosen = prompts_.chooseFileToLoad(this, profileFolder_, kLoadFilterLabel);
-    if (chosen.isEmpty()) return;
+    if (!chosen.isEmpty()) loadProfile(chosen);
+}
 
+bool CMainDialog::loadProfile(const QString& file) {
     std::optional<ProfileFileError> failure;
     {
         const BusyScope busy;
-        ProfileResult<SiteProfile> loaded = readProfileFile(asPath(chosen));
+        ProfileResult<SiteProfile> loaded = readProfileFile(asPath(file));
         if (loaded) {
             profile_ = std::move(loaded).value();
             copyProfileToControls();
@@ -78,7 +101,40 @@ void CMainDialog::OnLoad() {
             failure = loaded.error();
         }
     }
-    if (failure) prompts_.showMessage(this, reportedFailure(*failure));
+    if (failure) {
+        prompts_.showMessage(this, reportedFailure(*failure));
+        return false;
+    }
+    changes_->markUnchanged();
+    return true;
+}
+
+void CMainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainDialog::dropEvent(QDropEvent* event) {
+    const QString file = draggedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    loadProfile(file);
+}
+
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The fields would take a dropped file's name as text.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!draggedFile(drop->mimeData()).isEmpty()) {
+            if (type == QEvent::Drop) {
+                dropEvent(drop);
+            } else {
+                drop->acceptProposedAction();
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tavimor

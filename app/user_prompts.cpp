@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 
 #include <memory>
@@ -91,6 +92,31 @@ bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
     // The questions asked are about replacing a file: a stray Enter keeps it.
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+SaveChoice MessageBoxPrompts::askToSaveChanges(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:  // Cancel, Escape, the box's close button
+        return SaveChoice::Cancel;
+    }
+}
+
+bool MessageBoxPrompts::askToRestore(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitle), question,
+                    QMessageBox::Discard, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
 }
 
 }  // namespace tavimor

@@ -6,6 +6,9 @@ class QWidget;
 
 namespace tavimor {
 
+// The answers to the question asked before unsaved changes would be lost.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Everything the dialogs ask of the user or tell them goes through this one
 // interface, so the application shows real modal boxes while tests hand in a
 // recorder (and, for questions, the answer to give).
@@ -30,6 +33,13 @@ public:
 
     // A modal question answered Yes (true) or No.
     virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+
+    // A modal question with the buttons Save, Discard and Cancel; Escape
+    // cancels.
+    virtual SaveChoice askToSaveChanges(QWidget* parent, const QString& question) = 0;
+
+    // A modal question answered Restore (true) or Discard.
+    virtual bool askToRestore(QWidget* parent, const QString& question) = 0;
 };
 
 // The real prompts: Qt's standard boxes, titled with the application's name,
@@ -42,6 +52,8 @@ public:
     QString chooseFileToLoad(QWidget* parent, const QString& folder,
                              const QString& filterLabel) override;
     bool askYesNo(QWidget* parent, const QString& question) override;
+    SaveChoice askToSaveChanges(QWidget* parent, const QString& question) override;
+    bool askToRestore(QWidget* parent, const QString& question) override;
 };
 
 // Which of the two file dialogs a prompt is.

@@ -12,18 +12,17 @@
 #include "app/user_prompts.h"
 #include "profile/profile_fields.h"
 #include "profile/profile_file.h"
+#include "qt_bench.h"
 
 namespace tavimor {
 namespace {
 
 // Picks the one file every time.
-class PickingPrompts final : public UserPrompts {
+class PickingPrompts final : public SilentPrompts {
 public:
     explicit PickingPrompts(QString file) : file_(std::move(file)) {}
     void showMessage(QWidget*, const QString& text) override { failure = text; }
-    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
     QString chooseFileToLoad(QWidget*, const QString&, const QString&) override { return file_; }
-    bool askYesNo(QWidget*, const QString&) override { return false; }
 
     QString failure;
 

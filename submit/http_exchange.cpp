@@ -11,6 +11,8 @@
 #include <string>
 #include <utility>
 
+#include "submit/stop_signal.h"
+
 namespace tavimor {
 namespace {
 
@@ -25,19 +27,20 @@ struct EasyDeleter {
 struct HeaderListDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
+struct MultiDeleter {
+    void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
+};
 
-// One easy handle with the header list it points to. Move-only: the handle
-// keeps pointers into the list and the error buffer, so neither may be
-// copied. The handle is cleaned up before the list it uses.
+// One easy handle with the header list and the error buffer it points to;
+// neither copied nor moved, since the handle keeps pointers into both. The
+// handle is cleaned up before the list it uses.
 class CurlEasy {
 public:
     CurlEasy() : handle_(curl_easy_init()) {
-        if (handle_) curl_easy_setopt(handle_.get(), CURLOPT_ERRORBUFFER, errorBuffer_->data());
+        if (handle_) curl_easy_setopt(handle_.get(), CURLOPT_ERRORBUFFER, errorBuffer_.data());
     }
     CurlEasy(const CurlEasy&) = delete;
     CurlEasy& operator=(const CurlEasy&) = delete;
-    CurlEasy(CurlEasy&&) = default;
-    CurlEasy& operator=(CurlEasy&&) = default;
 
     explicit operator bool() const { return handle_ != nullptr; }
     CURL* get() const { return handle_.get(); }
@@ -53,17 +56,61 @@ public:
     curl_slist* headers() const { return headers_.get(); }
 
     std::string errorText(CURLcode code) const {
-        const char* text = (*errorBuffer_)[0] ? errorBuffer_->data() : curl_easy_strerror(code);
-        return text;
+        return errorBuffer_[0] ? errorBuffer_.data() : curl_easy_strerror(code);
     }
 
 private:
-    // On the heap so that moving the wrapper does not move the buffer curl
-    // writes into.
-    std::unique_ptr<std::array<char, CURL_ERROR_SIZE>> errorBuffer_ =
-        std::make_unique<std::array<char, CURL_ERROR_SIZE>>();
+    std::array<char, CURL_ERROR_SIZE> errorBuffer_{};
     std::unique_ptr<curl_slist, HeaderListDeleter> headers_;
     std::unique_ptr<CURL, EasyDeleter> handle_;
+};
+
+// Runs one easy handle through a multi handle of its own, whose wait for the
+// network another thread can cut short: the easy interface would block until
+// a time limit or the next progress call, about a second later.
+class CurlRun {
+public:
+    explicit CurlRun(const CurlEasy& easy) : easy_(easy.get()), multi_(curl_multi_init()) {
+        added_ = multi_ && curl_multi_add_handle(multi_.get(), easy_) == CURLM_OK;
+    }
+    ~CurlRun() {
+        if (added_) curl_multi_remove_handle(multi_.get(), easy_);
+    }
+    CurlRun(const CurlRun&) = delete;
+    CurlRun& operator=(const CurlRun&) = delete;
+
+    explicit operator bool() const { return added_; }
+
+    // Wakes perform() from its wait; safe from any thread.
+    void wake() const { curl_multi_wakeup(multi_.get()); }
+
+    // Drives the transfer until it ends or `stopped` says so; the transfer's
+    // own result, or `CURLE_ABORTED_BY_CALLBACK` when stopped.
+    template <class Stopped>
+    CURLcode perform(const Stopped& stopped) {
+        for (int running = 1;;) {
+            if (stopped()) return CURLE_ABORTED_BY_CALLBACK;
+            if (curl_multi_perform(multi_.get(), &running) != CURLM_OK) return CURLE_FAILED_INIT;
+            if (running == 0) break;
+            // The transfer's own limits are checked in curl_multi_perform, so
+            // a wait of a second at most keeps them as precise as before.
+            if (curl_multi_poll(multi_.get(), nullptr, 0, 1000, nullptr) != CURLM_OK) {
+                return CURLE_FAILED_INIT;
+            }
+        }
+        int left = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi_.get(), &left)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == easy_) {
+                return message->data.result;
+            }
+        }
+        return CURLE_FAILED_INIT;
+    }
+
+private:
+    CURL* easy_;
+    std::unique_ptr<CURLM, MultiDeleter> multi_;
+    bool added_ = false;
 };
 
 // Shared by the callbacks of one transfer.
@@ -190,7 +237,8 @@ bool isValidHostAndPort(std::string_view hostAndPort) {
 }
 
 HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
-                        const ExchangeLimits& limits, const ReplyBodySink& onBody) {
+                        const ExchangeLimits& limits, const ReplyBodySink& onBody,
+                        StopSignal* stop) {
     HttpPostResult result;
     auto fail = [&result](std::string detail) {
         result.failed = true;
@@ -242,7 +290,22 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std
     // clang-format on
     if (!configured) return fail("the HTTP client could not be set up for the request");
 
-    const CURLcode code = curl_easy_perform(easy.get());
+    CurlRun run(easy);
+    if (!run) return fail("the HTTP client could not start the request");
+    // The stop signal wakes the run's wait only while the run exists.
+    struct WakeScope {
+        StopSignal* stop;
+        ~WakeScope() {
+            if (stop) stop->clearWake();
+        }
+    } wakeScope{stop};
+    const bool stoppedBefore = stop && !stop->setWake([&run] { run.wake(); });
+    const auto stopped = [&] { return stoppedBefore || (stop && stop->stopped()); };
+    const CURLcode code = run.perform(stopped);
+    if (stopped()) {
+        result.stopped = true;
+        return fail("stopped by the user");
+    }
     if (transfer.sinkFailure) {
         try {
             std::rethrow_exception(transfer.sinkFailure);

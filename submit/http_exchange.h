@@ -7,6 +7,8 @@
 
 namespace tavimor {
 
+class StopSignal;
+
 // Sets up the HTTP client for the whole process. The app's main calls it
 // first, before any thread starts; the exchange calls it too (only the first
 // call does anything), so code that never calls it still works. False when
@@ -35,6 +37,7 @@ struct ExchangeLimits {
 // examined.
 struct HttpPostResult {
     bool failed = false;
+    bool stopped = false;     // failed because the exchange was asked to stop
     std::string errorDetail;  // the HTTP client's words, for diagnostics only
 };
 
@@ -54,9 +57,12 @@ bool isValidHostAndPort(std::string_view hostAndPort);
 // the proxy named by the usual proxy environment variables, follows no
 // redirect, gives up when connecting takes longer than
 // `limits.connectTimeout`, when no byte moves for `limits.stallTimeout`, or
-// when the whole exchange takes longer than `limits.totalTimeout`.
-// Installs no signal handlers, so it may run on any thread.
+// when the whole exchange takes longer than `limits.totalTimeout`, or at once
+// when `stop` (if given) is stopped from another thread; the service may have
+// received the request by then. Installs no signal handlers, so it may run on
+// any thread.
 HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
-                        const ExchangeLimits& limits, const ReplyBodySink& onBody);
+                        const ExchangeLimits& limits, const ReplyBodySink& onBody,
+                        StopSignal* stop = nullptr);
 
 }  // namespace tavimor

@@ -15,22 +15,26 @@ constexpr std::string_view kIdCodeReminder =
     " \nYou will be receiving an email confirming your submission.\n"
     "Please write your ID code and password down. \n"
     " You will need these information when you edit your settings.";
+constexpr std::string_view kStoppedMessage =
+    "The submission was stopped.  The service may already have received the form.";
 
 }  // namespace
 
 ExchangeResult RunRegistrationExchange(const SiteProfile& profile, std::string_view host,
-                                       const ExchangeLimits& limits) {
+                                       const ExchangeLimits& limits, StopSignal* stop) {
     ExchangeResult result;
     ReplyScanner scanner;
     try {
         const std::string body = BuildRegistrationBody(profile);
-        HttpPostResult post = PostForm(host, kRegistrationPath, body, limits,
-                                       [&scanner](std::string_view piece) { scanner.feed(piece); });
+        HttpPostResult post = PostForm(
+            host, kRegistrationPath, body, limits,
+            [&scanner](std::string_view piece) { scanner.feed(piece); }, stop);
         if (post.failed) {
             // Whatever was captured from complete lines before the failure
             // stays; the line that broke off is not trusted.
             scanner.abandon();
             result.failed = true;
+            result.stopped = post.stopped;
             result.errorDetail = std::move(post.errorDetail);
         } else {
             scanner.finish();
@@ -47,6 +51,10 @@ ExchangeResult RunRegistrationExchange(const SiteProfile& profile, std::string_v
 }
 
 void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& show) {
+    if (result.stopped) {
+        show(std::string(kStoppedMessage));
+        return;
+    }
     if (result.failed) show(std::string(kConnectErrorMessage));
     if (result.idCodeReply.empty()) {
         show(std::string(kNoIdCodeMessage));

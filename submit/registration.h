@@ -21,6 +21,7 @@ std::string_view RegistrationHost();
 // What one exchange with the service produced.
 struct ExchangeResult {
     bool failed = false;      // could not connect, send or read to the end
+    bool stopped = false;     // failed because it was stopped on request
     std::string errorDetail;  // the HTTP client's words, for diagnostics only
     std::string idCodeReply;  // captured ID text; kept even after a failure mid-reply
 };
@@ -31,13 +32,17 @@ struct ExchangeResult {
 
 // The network half of a submission: builds the body from `profile` (codes
 // computed here), POSTs it to `host`, and captures the ID text from the reply.
-// Blocking; safe to call off the UI thread; shows nothing.
+// Blocking; safe to call off the UI thread; shows nothing. `stop`, when
+// given, ends it early from another thread.
 ExchangeResult RunRegistrationExchange(const SiteProfile& profile,
                                        std::string_view host = RegistrationHost(),
-                                       const ExchangeLimits& limits = {});
+                                       const ExchangeLimits& limits = {},
+                                       StopSignal* stop = nullptr);
 
 // The user-facing half: the connect-error box if the exchange failed, then
 // either the "There was an error" box or the captured text with the reminder.
+// A stopped exchange shows one message that says so, and nothing else: what
+// it captured, if anything, is incomplete.
 void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& show);
 
 }  // namespace tavimor

@@ -96,11 +96,8 @@ TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
             if (field.control == c.box) profile.*field.member = c.text;
         }
         QTemporaryDir dir;
-        QFile file(dir.filePath("scheme.dat"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(referenceEncoding(profile)));
-        file.close();
-        prompts.filesToPick.push_back(file.fileName());
+        writeBytes(dir.filePath("scheme.dat"), referenceEncoding(profile));
+        prompts.filesToPick.push_back(dir.filePath("scheme.dat"));
         dialog.OnLoad();
         ASSERT_EQ(box->currentText(), c.text);
     }

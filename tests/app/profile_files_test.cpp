@@ -19,17 +19,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
-}
-
 // What a user might type: letters beyond ASCII, a long text, and combo
 // texts in no list.
 SiteProfile typedProfile() {

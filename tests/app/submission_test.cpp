@@ -2,11 +2,15 @@
 #include <QCursor>
 #include <QEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "qt_test_support.h"
@@ -117,13 +121,12 @@ TEST_F(Submission, WhileTheServiceIsSlowTheDialogRepaintsButTakesNoInput) {
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         counter.paints = 0;
         dialog.update();
-        // Everything a user might try while waiting.
+        // Everything a user might try while waiting, but stopping.
         QTest::mouseClick(dialog.control(ControlId::SubmitButton), Qt::LeftButton);
         dialog.OnSubmit();
         QTest::keyClicks(name, "after");
-        QTest::keyClick(name, Qt::Key_Escape);
-        QTest::mouseClick(dialog.control(ControlId::CancelButton), Qt::LeftButton);
-        dialog.close();
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                          dialog.control(ControlId::LoadButton)->geometry().center());
         stayedOpen = dialog.isVisible();
     });
 
@@ -136,11 +139,68 @@ TEST_F(Submission, WhileTheServiceIsSlowTheDialogRepaintsButTakesNoInput) {
     EXPECT_GT(counter.paints, 0) << "the dialog stopped repainting";
     EXPECT_EQ(service.requests().size(), 1u);
     EXPECT_EQ(name->text(), "before");
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.fileDialogs.empty());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].startsWith("Your ID Code is : 48213"));
     // Afterwards everything is back to normal.
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QTest::keyClicks(name, "!");
     EXPECT_EQ(name->text(), "before!");
+}
+
+// Against a service that never answers, Cancel (clicked through the window,
+// as the window system delivers it) or Escape stops the submission at once:
+// the wait ends, the form is as it was, one message says it was stopped, and
+// the next submission goes through. Closing the window stops it too and then
+// asks about the changed form.
+TEST_F(Submission, CancelEscapeOrClosingStopsItAtOnce) {
+    enum class Stop { CancelClicked, Escape, Closed };
+    standin::Scenario silent;
+    ASSERT_TRUE(standin::namedScenario("silent", silent));
+    setControlText(dialog, ControlId::NameEdit, "Ann");
+    for (Stop stop : {Stop::CancelClicked, Stop::Escape, Stop::Closed}) {
+        SCOPED_TRACE(int(stop));
+        service.setScenario(silent);
+        prompts.messages.clear();
+        QTest::mouseClick(dialog.control(ControlId::SubmitButton), Qt::LeftButton);
+        QTest::qWait(1000);
+        ASSERT_TRUE(dialog.isSubmitting());
+        const auto start = std::chrono::steady_clock::now();
+        if (stop == Stop::CancelClicked) {
+            QWidget* cancel = dialog.control(ControlId::CancelButton);
+            QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                              cancel->geometry().center());
+        } else if (stop == Stop::Escape) {
+            QTest::keyClick(dialog.control(ControlId::NameEdit), Qt::Key_Escape);
+        } else {
+            dialog.windowHandle()->close();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isSubmitting(); }, 5000));
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took, std::chrono::milliseconds(500));
+        std::printf("stopped after %lld ms\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+        EXPECT_EQ(prompts.messages, std::vector<QString>{"The submission was stopped.  The service "
+                                                         "may already have received the form."});
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(controlText(dialog, ControlId::NameEdit), "Ann");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(prompts.questions.size(), stop == Stop::Closed ? 1u : 0u);
+    }
+    service.setScenario(answering(standin::Scenario::Delivery::Whole));
+    ASSERT_TRUE(submitAndWait(dialog));
+    EXPECT_TRUE(prompts.messages.back().startsWith("Your ID Code is : 48213"));
+
+    // A dialog destroyed while it waits (the application quitting) stops the
+    // worker rather than leave it waiting for the service.
+    service.setScenario(silent);
+    auto waiting = std::make_unique<CMainDialog>(prompts, service.hostAndPort());
+    waiting->OnSubmit();
+    QTest::qWait(200);
+    const auto start = std::chrono::steady_clock::now();
+    waiting.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ if(EXISTS ${PREFIX}/bin/tavimor)
     set(run_dir ${PREFIX}/run)
     file(MAKE_DIRECTORY ${run_dir})
     execute_process(
-        COMMAND timeout 3 ${PREFIX}/bin/tavimor
+        # Its own data folder, where no recovery copy waits to be offered.
+        COMMAND timeout 3 ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${run_dir}/data ${PREFIX}/bin/tavimor
         WORKING_DIRECTORY ${run_dir}
         RESULT_VARIABLE result
         OUTPUT_VARIABLE output

@@ -16,11 +16,13 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "profile/profile_fields.h"
 #include "standin_service.h"
+#include "submit/stop_signal.h"
 
 namespace tavimor {
 namespace {
@@ -189,6 +191,36 @@ TEST(RegistrationExchange, EachTimeLimitEndsAnExchangeThatWouldHangAsAFailure) {
     }
     for (int fd : fillers) close(fd);
     close(listener);
+}
+
+// A stop from another thread ends an exchange with a silent service at once,
+// long before any limit, and says only that it was stopped; a stop that came
+// first sends nothing at all.
+TEST(RegistrationExchange, AStopEndsItAtOnceWithItsOwnMessage) {
+    Scenario silent = answering();
+    silent.delivery = Scenario::Delivery::Silent;
+    StandinService service(silent);
+    StopSignal stop;
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(300ms);
+        stop.stop();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const ExchangeResult result =
+        RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), {5s, 5s, 20s}, &stop);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    stopper.join();
+    EXPECT_TRUE(result.failed && result.stopped);
+    EXPECT_GE(waited, 300ms);
+    EXPECT_LT(waited, 800ms);
+    std::vector<std::string> shown;
+    ReportRegistrationOutcome(result, [&shown](const std::string& text) { shown.push_back(text); });
+    EXPECT_THAT(shown, ElementsAre("The submission was stopped.  The service may already have "
+                                   "received the form."));
+
+    const std::size_t received = service.requests().size();
+    EXPECT_TRUE(RunRegistrationExchange(SiteProfile{}, service.hostAndPort(), {}, &stop).stopped);
+    EXPECT_EQ(service.requests().size(), received);
 }
 
 // Replies that arrive slowly but steadily, or redirect (not followed: one

@@ -3,6 +3,7 @@
 // sets the offscreen platform; running a test program by hand (or for test
 // discovery) gets it here too, so no display is ever needed.
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -13,12 +14,14 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Nothing a test does may reach the user's own folders and settings,
-    // and the Profiles folder each dialog makes goes into a scratch folder
-    // that is removed afterwards.
+    // Nothing a test does may reach the user's own folders and settings:
+    // the Profiles folder each dialog makes, and the data folder where the
+    // recovery copies go (home is where test mode puts it), are in a
+    // scratch folder that is removed afterwards.
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
+    qputenv("HOME", QFile::encodeName(scratch.path()));
     if (!tavimor::HttpClientSetUpCanWait()) tavimor::InitHttpClient();
     tavimor::CMainApp app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
@@ -80,7 +81,9 @@ private:
 
 // Records every message, file dialog and question instead of showing it, and
 // answers with what the test queued: the files to pick (an empty string, or
-// nothing queued, cancels) and the yes/no answers (nothing queued says No).
+// nothing queued, cancels), the yes/no answers, Restore being yes (nothing
+// queued says No), and the answers about unsaved changes (nothing queued
+// cancels).
 class RecordingPrompts final : public UserPrompts {
 public:
     struct FileDialogShown {
@@ -102,9 +105,20 @@ public:
         if (!answers.empty()) answers.pop_front();
         return yes;
     }
+    bool askToRestore(QWidget* parent, const QString& question) override {
+        return askYesNo(parent, question);
+    }
+    SaveChoice askToSaveChanges(QWidget*, const QString& question) override {
+        questions.push_back(question);
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
 
     std::deque<QString> filesToPick;
     std::deque<bool> answers;
+    std::deque<SaveChoice> saveChoices;
     std::vector<QString> messages;
     std::vector<FileDialogShown> fileDialogs;
     std::vector<QString> questions;
@@ -121,6 +135,17 @@ private:
 
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
+}
+
+inline void writeBytes(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
 }
 
 template <class Widget>

@@ -1,0 +1,28 @@
+# The program's command line, run as a user runs it (cmake -P, with PROGRAM,
+# VERSION and WORK set): --help and --version answer and end with 0; an
+# unknown option or a second profile print the usage to the error output
+# and end with 2; a profile that cannot be loaded is refused with Load's
+# message, naming the file in full, while the window stays open.
+set(failures "")
+function(expect_run code out_pattern err_pattern)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result STREQUAL code OR NOT out MATCHES "${out_pattern}" OR NOT err MATCHES "${err_pattern}")
+        set(failures "${failures}\n${ARGN}: ended with ${result}, printed:\n${out}\nand to errors:\n${err}"
+            PARENT_SCOPE)
+    endif()
+endfunction()
+
+file(MAKE_DIRECTORY ${WORK})
+expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\n.*--version" "" ${PROGRAM} --help)
+expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
+expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} --version)
+expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)
+expect_run(2 "^$" "Only one profile can be opened at a time\\.\n\nUsage: " ${PROGRAM} a.dat b.dat)
+# Still running when the time limit ends it: the refusal did not end it.
+expect_run(124 "^$" "Cannot load the profile \"${WORK}/missing\\.dat\": there is no such file\\."
+    timeout 3 ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${WORK}/data ${PROGRAM} missing.dat)
+file(REMOVE_RECURSE ${WORK})
+if(failures)
+    message(FATAL_ERROR "The command line is not as expected:${failures}")
+endif()
