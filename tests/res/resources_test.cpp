@@ -89,9 +89,12 @@ TEST(HelpDocument, ExplainsEveryTabAndTopicUnderItsIdAndLinksOnlyWithin) {
         {"target-search", "Target Search", {"All Categories", "Keyword", "Type of Site"}},
         {"profiles", "Saving and loading profiles", {"Save", "Load", ".dat", "Profiles", "asks before replacing"}},
         // The messages quoted exactly as the program shows them, two spaces and all.
+        {"unsaved-work", "Closing, and work that was not saved",
+         {"Save", "Discard", "Cancel", "recovery copy", "Restore"}},
         {"submit", "Submitting the form",
          {"Submit", "ID code", "Error Connecting....Please try again!",
-          "There was an error.  Please check your data and try again."}},
+          "There was an error.  Please check your data and try again.",
+          "The submission was stopped.  The service may already have received the form."}},
     };
     // clang-format on
     registerResources();
