@@ -22,7 +22,8 @@ ProfileResult<SiteProfile> readProfileFile(const std::filesystem::path& file);
 // profile or exactly what it held before. A new file is readable and
 // writable by its owner alone, since it holds the password in clear; an
 // existing file keeps its permissions. A symbolic link is followed: the file
-// it points to is replaced, the link stays.
+// it points to is replaced, or made if it does not exist yet; the link stays.
+// Links that lead round in a circle are refused.
 //
 // Returns nothing when the profile was saved, else an error whose message
 // names the file and says what went wrong.

@@ -106,19 +106,33 @@ void syncFolder(const fs::path& folder) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-// The file a save replaces: the target of a symbolic link rather than the
-// link, so the link keeps pointing where the user set it.
-fs::path replacedFile(const fs::path& file) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-    const fs::path target = fs::weakly_canonical(file, error);
-    return error ? file : target;
+// The file a save replaces: where a symbolic link leads, followed link by
+// link (a relative one from the link's own folder), so that the link keeps
+// pointing where the user set it, even at a file that does not exist yet.
+// Nothing when the links lead round in a circle.
+std::optional<fs::path> replacedFile(const fs::path& file) {
+    fs::path at = file;
+    // As many links as the system itself follows before it gives up.
+    for (int followed = 0; followed <= 40; ++followed) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(at, error))) return at;
+        const fs::path next = fs::read_symlink(at, error);
+        if (error) return at;
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const SiteProfile& profile) {
-    const fs::path target = replacedFile(file);
+    const std::optional<fs::path> resolved = replacedFile(file);
+    if (!resolved) {
+        return ProfileFileError{"Cannot save the profile \"" + file.string() +
+                                    "\": it is a symbolic link that leads round in a circle.",
+                                {}};
+    }
+    const fs::path& target = *resolved;
     struct stat before {};
     const bool existed = ::stat(target.c_str(), &before) == 0;
     const bool keptAsItWas = existed && S_ISREG(before.st_mode);

@@ -82,7 +82,8 @@ protected:
     std::map<fs::path, std::string> contents() const {
         std::map<fs::path, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
-            if (!entry.is_directory()) files[entry.path()] = bytesOf(entry.path());
+            std::error_code loop;  // a link that leads nowhere is listed too
+            if (!entry.is_directory(loop)) files[entry.path()] = bytesOf(entry.path());
         }
         return files;
     }
@@ -126,23 +127,29 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
 }
 
 // A new file is its owner's alone, a replaced one keeps its permissions, a
-// link keeps pointing where it did, and no temporary file stays behind.
+// link (or a link to a link) keeps pointing where it did, even where no file
+// was yet, and no temporary file stays behind.
 TEST_F(ProfileFile, WritesWholeFilesWithTheRightPermissions) {
     const std::string bytes = referenceEncoding(richProfile());
     write("shared.dat", "old");
     fs::permissions(folder_ / "shared.dat", fs::perms(0640));
     write("target.dat", "old");
-    fs::create_symlink("target.dat", folder_ / "link.dat");
-    for (const char* name : {"new.dat", "shared.dat", "link.dat"}) {
+    fs::create_directory(folder_ / "in");
+    fs::create_symlink("../target.dat", folder_ / "in/link.dat");
+    fs::create_symlink(folder_ / "in/link.dat", folder_ / "chain.dat");
+    fs::create_symlink("made.dat", folder_ / "dangling.dat");
+    for (const char* name : {"new.dat", "shared.dat", "chain.dat", "dangling.dat"}) {
         EXPECT_EQ(writeProfileFile(folder_ / name, richProfile()), std::nullopt) << name;
     }
     EXPECT_EQ(modeOf(folder_ / "new.dat"), 0600u);
     EXPECT_EQ(modeOf(folder_ / "shared.dat"), 0640u);
-    EXPECT_TRUE(fs::is_symlink(folder_ / "link.dat"));
-    for (const char* name : {"new.dat", "shared.dat", "target.dat"}) {
+    for (const char* name : {"in/link.dat", "chain.dat", "dangling.dat"}) {
+        EXPECT_TRUE(fs::is_symlink(folder_ / name)) << name;
+    }
+    for (const char* name : {"new.dat", "shared.dat", "target.dat", "made.dat"}) {
         EXPECT_TRUE(bytesOf(folder_ / name) == bytes) << name;
     }
-    EXPECT_EQ(contents().size(), 4u) << "a temporary file stayed";
+    EXPECT_EQ(contents().size(), 7u) << "a temporary file stayed";
 }
 
 // Read-only folders and files for a user who is not root, a file size limit
@@ -193,7 +200,9 @@ TEST_F(ProfileFile, AFailedWriteSaysWhyAndLeavesEveryFileAsItWas) {
          "it would be " + std::to_string(kMaxProfileFileSize + 31) +
              " bytes long, more than the 2 MiB a profile file can be." + kept},
         {"rw", anyone, startProfile(), "it is a folder, not a file."},
+        {"loop.dat", anyone, startProfile(), "it is a symbolic link that leads round in a circle."},
     };
+    fs::create_symlink("loop.dat", folder_ / "loop.dat");
     for (const Case& c : cases) {
         const std::map<fs::path, std::string> before = contents();
         const fs::path file = folder_ / c.name;
