@@ -25,9 +25,9 @@ RUN_FUZZ_SMOKE = cd $(FUZZ_DIR) && FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) ctest --ou
 # $(call configure,PRESET,FOLDER): configures FOLDER from PRESET the first
 # time, and again only when WERROR differs from what it was configured with.
 define configure
-	@if ! grep -qs '^TAVIMOR_WERROR:BOOL=$(WERROR)$$' $(2)/CMakeCache.txt; then \
-		echo "cmake --preset $(1) -B $(2) -DTAVIMOR_WERROR=$(WERROR) $(3)"; \
-		cmake --preset $(1) -B $(2) -DTAVIMOR_WERROR=$(WERROR) $(3); \
+	@if ! grep -qs '^CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=$(WERROR)$$' $(2)/CMakeCache.txt; then \
+		echo "cmake --preset $(1) -B $(2) -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) $(3)"; \
+		cmake --preset $(1) -B $(2) -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) $(3); \
 	fi
 endef
 

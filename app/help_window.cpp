@@ -9,7 +9,6 @@
 
 #include <algorithm>
 
-#include "app/app_resources.h"
 #include "res/tab_pages.h"
 
 namespace tavimor {
@@ -39,7 +38,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     browser_->setOpenExternalLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
 
-    registerResources();
     QFile document(QString::fromLatin1(kHelpDocument));
     if (document.open(QIODevice::ReadOnly)) {
         browser_->setHtml(QString::fromUtf8(document.readAll()));

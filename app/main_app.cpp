@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "app/app_identity.h"
 #include "app/command_line.h"
 #include "app/main_dialog.h"
 #include "app/picture_control.h"
@@ -11,11 +12,11 @@ namespace tavimor {
 
 CMainApp::CMainApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tavimor"));
-    setApplicationVersion(QStringLiteral(TAVIMOR_VERSION));
+    setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     setWindowIcon(applicationIcon());
     // Ties the windows to the installed desktop entry, whose icon and name
     // desktops without window icons (Wayland ones) show in their task lists.
-    setDesktopFileName(QStringLiteral("org.tavimor.Tavimor"));
+    setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
 int CMainApp::run() {

@@ -24,10 +24,11 @@
 #include "app/tab_control.h"
 #include "app/template_builder.h"
 #include "app/user_prompts.h"
-#include "profile/profile_fields.h"
 #include "res/colour_roles.h"
 #include "res/dialog_templates.h"
+#include "res/form_fields.h"
 #include "res/tab_pages.h"
+#include "submit/colour_fields.h"
 #include "submit/stop_signal.h"
 
 namespace tavimor {
@@ -151,15 +152,15 @@ void CMainDialog::showPage(int page) {
 }
 
 void CMainDialog::setStartTexts() {
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         setControlText(control(field.control), textFromBytes(field.startText));
     }
 }
 
 void CMainDialog::setAccessibleLabels() {
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         QWidget* widget = control(field.control);
-        const QString label = textFromBytes(field.label);
+        const QString label = textFromBytes(fieldLabel(field.member));
         widget->setAccessibleName(label);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // On Linux a screen reader is told an editable combo box's text in
@@ -179,8 +180,8 @@ void CMainDialog::setAccessibleLabels() {
 void CMainDialog::setUpColourBoxes() {
     std::array<const QComboBox*, kColourRoles.size()> boxes{};
     for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
-        auto* box = qobject_cast<QComboBox*>(control(kColourRoles[i].control));
-        addColourSwatches(*box, kColourRoles[i].code);
+        auto* box = qobject_cast<QComboBox*>(control(controlOf(kColourRoles[i].field)));
+        addColourSwatches(*box, colourFieldOf(kColourRoles[i].field)->translate);
         boxes[i] = box;
     }
     bindColourPreview(*qobject_cast<PictureControl*>(control(ControlId::ScreenShotPicture)), boxes);
@@ -195,7 +196,7 @@ void CMainDialog::createProfileFolder() {
 
 SiteProfile CMainDialog::formShown() const {
     SiteProfile form = profile_;
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         storeShownText(controlText(control(field.control)), form.*field.member);
     }
     return form;
@@ -204,7 +205,7 @@ SiteProfile CMainDialog::formShown() const {
 void CMainDialog::copyControlsToProfile() { profile_ = formShown(); }
 
 void CMainDialog::copyProfileToControls() {
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         setControlText(control(field.control), textFromBytes(profile_.*field.member));
     }
 }
@@ -216,7 +217,7 @@ void CMainDialog::OnSubmit() {
     // one's message, whatever happens below.
     idCodeReply_.clear();
     SiteProfile sent = profile_;
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         sent.*field.member = shownTextAsUtf8(sent.*field.member);
     }
     submitting_ = true;

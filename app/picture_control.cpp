@@ -10,8 +10,6 @@
 #include <array>
 #include <utility>
 
-#include "app/app_resources.h"
-
 namespace tavimor {
 namespace {
 
@@ -69,7 +67,6 @@ void drawOnce(QSvgRenderer& renderer, QPixmap& into, const QWidget& widget) {
 }  // namespace
 
 QString pictureResourcePath(PictureId picture) {
-    registerResources();
     for (const auto& [id, path] : kPictureResources) {
         if (id == picture) return QString::fromLatin1(path);
     }
@@ -79,14 +76,27 @@ QString pictureResourcePath(PictureId picture) {
 QIcon applicationIcon() { return QIcon(pictureResourcePath(PictureId::AppIcon)); }
 
 PictureControl::PictureControl(PictureId picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), source_(readResource(pictureResourcePath(picture))) {
+    : QWidget(parent), picture_(picture) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+bool PictureControl::hasPicture() {
+    load();
+    return renderer_.isValid();
+}
+
+// Read when first needed, so that the pictures of pages not yet shown cost
+// nothing at start.
+void PictureControl::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    source_ = readResource(pictureResourcePath(picture_));
     loadKeepingProportions(renderer_, source_);
     if (!renderer_.isValid()) {
         // Only a broken build gets here; the frame keeps the layout intact.
-        qWarning("tavimor: picture %d could not be drawn from \"%s\"", static_cast<int>(picture),
-                 qPrintable(pictureResourcePath(picture)));
+        qWarning("tavimor: picture %d could not be drawn from \"%s\"", static_cast<int>(picture_),
+                 qPrintable(pictureResourcePath(picture_)));
     }
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureControl::setClassColours(ClassColours colours) {
@@ -148,6 +158,7 @@ void PictureControl::draw() {
 }
 
 void PictureControl::paintEvent(QPaintEvent* /*event*/) {
+    load();
     if (recolourPending_) recolour();
     QPainter painter(this);
     if (!renderer_.isValid()) {

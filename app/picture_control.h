@@ -38,11 +38,9 @@ class PictureControl final : public QWidget {
 public:
     PictureControl(PictureId picture, QWidget* parent = nullptr);
 
-    PictureId picture() const { return picture_; }
-
     // False when the resource id names no picture or its source could not be
     // read; the control then shows an empty sunken frame in its place.
-    bool hasPicture() const { return renderer_.isValid(); }
+    bool hasPicture();
 
     // Shows the picture with the elements of each class in that class's
     // colour (see recolourSvg), from the next paint on. Colours equal to the
@@ -63,10 +61,12 @@ private:
         QPixmap drawn;
     };
 
+    void load();
     void recolour();
     void draw();
 
     PictureId picture_;
+    bool loaded_ = false;
     QByteArray source_;
     QByteArray markedSource_;  // the recoloured shapes alone, read once
     ClassColours colours_;

@@ -12,9 +12,9 @@
 #include "app/logging.h"
 #include "app/main_dialog.h"
 #include "app/user_prompts.h"
-#include "profile/profile_fields.h"
 #include "profile/profile_file.h"
 #include "profile/recovery_copy.h"
+#include "res/form_fields.h"
 
 namespace tavimor {
 namespace {
@@ -34,7 +34,7 @@ QLineEdit* editLineOf(QWidget* field) {
 
 void CMainDialog::watchForChanges() {
     std::vector<QLineEdit*> fields;
-    for (const ProfileField& field : kProfileFields) {
+    for (const FormField& field : kFormFields) {
         fields.push_back(editLineOf(control(field.control)));
         // A profile dropped on a field is the window's to load (eventFilter).
         fields.back()->installEventFilter(this);

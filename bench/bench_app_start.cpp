@@ -3,10 +3,8 @@
 // measure beside bench_empty_dialog. The program users run carries no probe.
 #include "app/main_app.h"
 #include "startup_probe.h"
-#include "submit/http_exchange.h"
 
 int main(int argc, char** argv) {
-    if (!tavimor::HttpClientSetUpCanWait()) tavimor::InitHttpClient();
     tavimor::CMainApp app(argc, argv);
     tavimor::installStartupProbeIfAsked();
     return app.run();

@@ -1,6 +1,6 @@
 // Profile writing and reading, for a form as people fill it in and for one
-// near the largest a profile may be (25 fields of 80,000 bytes). Besides the time, each benchmark reports the heap
-// growth of one operation at its worst moment, beside the file's size.
+// near the largest a profile may be (25 fields of 80,000 bytes). Besides the time, each benchmark
+// reports the heap growth of one operation at its worst moment, beside the file's size.
 //
 // RoundTrip/large holds the encoded bytes and the decoded record at once; the
 // allocator hands that memory back to the kernel after every iteration, so

@@ -2,14 +2,16 @@
 # `make package` (CPack) builds from it. The desktop entry, the metainfo and
 # the icon all carry one application id, which is how a desktop ties the
 # launcher, the software centre's page and the icon to one another.
-include(GNUInstallDirs)
-
-set(TAVIMOR_APP_ID org.tavimor.Tavimor)
 set(tavimor_desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
 set(tavimor_icon_svg ${PROJECT_SOURCE_DIR}/res/pictures/app-icon.svg)
 set(tavimor_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS tavimor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The HTTP module in a folder of the program's own under the library folder,
+# where the installed program's run path leads.
+set(tavimor_module_dir ${CMAKE_INSTALL_LIBDIR}/tavimor)
+install(TARGETS tavimor_http LIBRARY DESTINATION ${tavimor_module_dir})
+set_target_properties(tavimor PROPERTIES INSTALL_RPATH "$ORIGIN/../${tavimor_module_dir}")
 install(FILES ${tavimor_desktop_dir}/${TAVIMOR_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The release it names is the project's version, like the package's and the
@@ -59,7 +61,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links are found by dpkg-shlibdeps. Qt's platform
+# The libraries the program and its HTTP module link (libcurl among them)
+# are found by dpkg-shlibdeps. Qt's platform
 # plugins are loaded only at run time, so it cannot see them, and without one
 # the program cannot open a window: that dependency is named here. The SVG
 # icon engine that draws the window icon is a plugin too, but Debian ships it

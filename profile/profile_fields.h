@@ -5,20 +5,16 @@
 #include <string_view>
 
 #include "profile/site_profile.h"
-#include "res/resource_ids.h"
 
 namespace tavimor {
 
-// How one field of SiteProfile is bound to the dialog: the control that shows
-// it, the words the form labels it with (also what a screen reader announces
-// and what a message about the field calls it), and the text the control holds
-// when the dialog opens.
+// One field of SiteProfile: its name, which is also its form key, and the
+// words the form labels it with, which a message about the field (and a
+// screen reader) calls it by.
 struct ProfileField {
-    std::string_view key;  // field name, also its form key
+    std::string_view key;
     std::string SiteProfile::*member;
-    ControlId control;
     std::string_view label;
-    std::string_view startText;
 };
 
 inline constexpr std::size_t kProfileFieldCount = 25;
@@ -26,5 +22,8 @@ inline constexpr std::size_t kProfileFieldCount = 25;
 // All 25 fields in canonical order: the order of the profile file, and the
 // order in which the dialog copies controls to the record and back.
 extern const std::array<ProfileField, kProfileFieldCount> kProfileFields;
+
+// The label of the field `member`.
+std::string_view fieldLabel(std::string SiteProfile::*member);
 
 }  // namespace tavimor

@@ -1,23 +1,14 @@
 #include "res/colour_roles.h"
 
-#include "submit/colour_codes.h"
-
 namespace tavimor {
 
 const std::array<ColourRole, 6> kColourRoles = {{
-    {ControlId::BackgroundColourCombo, "page-background", &BackgroundColourCode},
-    {ControlId::LinkColourCombo, "link-text", &LinkColourCode},
-    {ControlId::VisitedLinkColourCombo, "visited-link-text", &VisitedLinkColourCode},
-    {ControlId::ActiveLinkColourCombo, "active-link-text", &ActiveLinkColourCode},
-    {ControlId::ResultBarColourCombo, "result-bar", &ResultBarColourCode},
-    {ControlId::ResultBarTextColourCombo, "result-bar-text", &ResultBarTextColourCode},
+    {&SiteProfile::bg_colour, "page-background"},
+    {&SiteProfile::link_colour, "link-text"},
+    {&SiteProfile::vlink_colour, "visited-link-text"},
+    {&SiteProfile::alink_colour, "active-link-text"},
+    {&SiteProfile::sbar_colour, "result-bar"},
+    {&SiteProfile::sbartxt_colour, "result-bar-text"},
 }};
-
-const ColourRole* colourRoleOf(ControlId control) {
-    for (const ColourRole& role : kColourRoles) {
-        if (role.control == control) return &role;
-    }
-    return nullptr;
-}
 
 }  // namespace tavimor

@@ -38,14 +38,14 @@ constexpr std::string_view kTargetCategories[] = {
 }  // namespace
 
 const std::array<ComboList, 8> kComboLists = {{
-    {ControlId::BackgroundColourCombo, false, kBackgroundColours},
-    {ControlId::LinkColourCombo, true, kTextAndBarColours},
-    {ControlId::VisitedLinkColourCombo, false, kTextAndBarColours},
-    {ControlId::ActiveLinkColourCombo, true, kTextAndBarColours},
-    {ControlId::ResultBarColourCombo, true, kTextAndBarColours},
-    {ControlId::ResultBarTextColourCombo, true, kTextAndBarColours},
-    {ControlId::SiteTypeCombo, false, kTypesOfSite},
-    {ControlId::TargetCategoryCombo, false, kTargetCategories},
+    {ControlId::BackgroundColourCombo, kBackgroundColours},
+    {ControlId::LinkColourCombo, kTextAndBarColours},
+    {ControlId::VisitedLinkColourCombo, kTextAndBarColours},
+    {ControlId::ActiveLinkColourCombo, kTextAndBarColours},
+    {ControlId::ResultBarColourCombo, kTextAndBarColours},
+    {ControlId::ResultBarTextColourCombo, kTextAndBarColours},
+    {ControlId::SiteTypeCombo, kTypesOfSite},
+    {ControlId::TargetCategoryCombo, kTargetCategories},
 }};
 
 std::span<const std::string_view> comboEntries(ControlId control) {

@@ -9,11 +9,10 @@
 namespace tavimor {
 
 // The entries a combo box is filled with when the dialog is created, in the
-// order they are added. A sorted box displays them in case-insensitive
-// alphabetical order instead; the others display them as added.
+// order they are added. A box whose template says "sorted" displays them in
+// case-insensitive alphabetical order instead; the others as added.
 struct ComboList {
     ControlId control;
-    bool sorted;
     std::span<const std::string_view> entries;
 };
 

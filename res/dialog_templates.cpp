@@ -174,8 +174,8 @@ constexpr DialogControl kAboutControls[] = {
 
 }  // namespace
 
-const DialogTemplate kMainDialogTemplate = {102, "Tavimor 1.1", 394, 218, kMainControls};
+const DialogTemplate kMainDialogTemplate = {"Tavimor 1.1", 394, 218, kMainControls};
 
-const DialogTemplate kAboutDialogTemplate = {100, "About Tavimor", 235, 55, kAboutControls};
+const DialogTemplate kAboutDialogTemplate = {"About Tavimor", 235, 55, kAboutControls};
 
 }  // namespace tavimor

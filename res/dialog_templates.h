@@ -50,7 +50,6 @@ struct DialogControl {
 };
 
 struct DialogTemplate {
-    int id;
     std::string_view caption;
     int width;  // client area, dialog units
     int height;

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "submit/category_codes.h"
-#include "submit/colour_codes.h"
+#include "submit/colour_fields.h"
 #include "submit/form_encoding.h"
 
 namespace tavimor {
@@ -59,12 +59,9 @@ constexpr std::string_view kSubmitPair = "&submit=Click+Here+For+Search+Code";
 
 RegistrationCodes ComputeRegistrationCodes(const SiteProfile& profile) {
     RegistrationCodes codes;
-    codes.bg_colour = BackgroundColourCode(profile.bg_colour);
-    codes.alink_colour = ActiveLinkColourCode(profile.alink_colour);
-    codes.vlink_colour = VisitedLinkColourCode(profile.vlink_colour);
-    codes.sbartxt_colour = ResultBarTextColourCode(profile.sbartxt_colour);
-    codes.sbar_colour = ResultBarColourCode(profile.sbar_colour);
-    codes.link_colour = LinkColourCode(profile.link_colour);
+    for (const ColourField& colour : kColourFields) {
+        codes.*colour.code = colour.translate(profile.*colour.name);
+    }
     codes.category = SiteCategoryCode(profile.category);
     codes.category_num = TargetCategoryCode(profile.category_num);
     return codes;

@@ -9,26 +9,13 @@ namespace tavimor {
 
 class StopSignal;
 
-// Sets up the HTTP client for the whole process. The app's main calls it
-// first, before any thread starts; the exchange calls it too (only the first
-// call does anything), so code that never calls it still works. False when
-// the client could not be set up; every exchange then fails.
-bool InitHttpClient();
-
-// True when InitHttpClient may wait for the first exchange, on whichever
-// thread runs it: the HTTP library reports that its global set-up is
-// thread-safe. Its set-up loads and initialises the TLS libraries, which
-// most sessions, never submitting, do not need. False otherwise, and then
-// main must call InitHttpClient before any thread starts.
-bool HttpClientSetUpCanWait();
-
 // How long the exchange may wait before it counts as a connection failure.
 struct ExchangeLimits {
     std::chrono::seconds connectTimeout{30};  // to establish the connection
     std::chrono::seconds stallTimeout{60};    // with no byte of the reply arriving
     // For the whole exchange: a reply that trickles in a byte at a time never
-    // stalls, and the dialog takes no input while it waits, so without this
-    // limit such a service could hold the application for ever.
+    // stalls, so without this limit such a service could keep the window
+    // waiting until the user stops it.
     std::chrono::seconds totalTimeout{300};
 };
 
@@ -51,16 +38,15 @@ using ReplyBodySink = std::function<void(std::string_view piece)>;
 bool isValidHostAndPort(std::string_view hostAndPort);
 
 // One blocking HTTP/1.1 POST of `body` to `path` on `hostAndPort` (port 80
-// when none is given). Sends Host, "Content-Type:
-// application/x-www-form-urlencoded", Content-Length and "User-Agent: Tavimor"
-// and nothing else: no Accept, no Expect, no Referer, no cookies. Goes through
-// the proxy named by the usual proxy environment variables, follows no
-// redirect, gives up when connecting takes longer than
-// `limits.connectTimeout`, when no byte moves for `limits.stallTimeout`, or
-// when the whole exchange takes longer than `limits.totalTimeout`, or at once
-// when `stop` (if given) is stopped from another thread; the service may have
-// received the request by then. Installs no signal handlers, so it may run on
-// any thread.
+// when none is given), through the HTTP module, which the first call loads
+// (see http_module.h); when it cannot be loaded the POST fails, saying why. Sends Host,
+// "Content-Type: application/x-www-form-urlencoded", Content-Length and "User-Agent: Tavimor" and
+// nothing else: no Accept, no Expect, no Referer, no cookies. Goes through the proxy named by the
+// usual proxy environment variables, follows no redirect, gives up when connecting takes longer
+// than `limits.connectTimeout`, when no byte moves for `limits.stallTimeout`, or when the whole
+// exchange takes longer than `limits.totalTimeout`, or at once when `stop` (if given) is stopped
+// from another thread; the service may have received the request by then. Installs no signal
+// handlers, so it may run on any thread.
 HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
                         const ExchangeLimits& limits, const ReplyBodySink& onBody,
                         StopSignal* stop = nullptr);

@@ -1,4 +1,6 @@
-#include "submit/http_exchange.h"
+// The HTTP module: the one part of the program that links the HTTP library,
+// loaded at the first submission (see submit/http_module.h).
+#include "submit/http_module.h"
 
 #include <curl/curl.h>
 
@@ -20,6 +22,15 @@ using Clock = std::chrono::steady_clock;
 
 CURLcode globalInitResult = CURLE_FAILED_INIT;
 std::once_flag globalInitOnce;
+
+// The HTTP library's set-up for the whole process, on the first exchange,
+// on whichever thread runs it: the library's own set-up is thread-safe
+// (it reports CURL_VERSION_THREADSAFE from 7.84 on, which Debian 12 has).
+bool initHttpClient() {
+    std::call_once(globalInitOnce,
+                   [] { globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return globalInitResult == CURLE_OK;
+}
 
 struct EasyDeleter {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
@@ -171,74 +182,14 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t upload
     return 0;
 }
 
-bool isHostNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.';
-}
-
-bool isIPv6Char(char c) {
-    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f') || (c >= '0' && c <= '9') || c == ':' ||
-           c == '.';
-}
-
 template <class Option, class Value>
 bool set(const CurlEasy& easy, Option option, Value value) {
     return curl_easy_setopt(easy.get(), option, value) == CURLE_OK;
 }
 
-}  // namespace
-
-bool InitHttpClient() {
-    std::call_once(globalInitOnce,
-                   [] { globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
-    return globalInitResult == CURLE_OK;
-}
-
-bool HttpClientSetUpCanWait() {
-#ifdef CURL_VERSION_THREADSAFE
-    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
-    return info && (info->features & CURL_VERSION_THREADSAFE) != 0;
-#else
-    return false;  // built against a library too old to say
-#endif
-}
-
-bool isValidHostAndPort(std::string_view hostAndPort) {
-    std::string_view host = hostAndPort;
-    std::string_view port;
-    if (host.starts_with('[')) {
-        const std::size_t close = host.find(']');
-        if (close == std::string_view::npos || close == 1) return false;
-        for (char c : host.substr(1, close - 1)) {
-            if (!isIPv6Char(c)) return false;
-        }
-        port = host.substr(close + 1);
-        if (!port.empty() && !port.starts_with(':')) return false;
-        host = host.substr(0, close + 1);
-    } else {
-        const std::size_t colon = host.find(':');
-        if (colon != std::string_view::npos) {
-            port = host.substr(colon);
-            host = host.substr(0, colon);
-        }
-        if (host.empty() || host.size() > 253) return false;
-        for (char c : host) {
-            if (!isHostNameChar(c)) return false;
-        }
-        if (host.starts_with('-') || host.starts_with('.')) return false;
-    }
-    if (port.empty()) return true;
-    port.remove_prefix(1);  // the ':'
-    if (port.empty() || port.size() > 5) return false;
-    unsigned number = 0;
-    const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
-    return error == std::errc() && end == port.data() + port.size() && number >= 1 &&
-           number <= 65535;
-}
-
-HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std::string_view body,
-                        const ExchangeLimits& limits, const ReplyBodySink& onBody,
-                        StopSignal* stop) {
+HttpPostResult postWithCurl(std::string_view hostAndPort, std::string_view path,
+                            std::string_view body, const ExchangeLimits& limits,
+                            const ReplyBodySink& onBody, StopSignal* stop) {
     HttpPostResult result;
     auto fail = [&result](std::string detail) {
         result.failed = true;
@@ -246,10 +197,7 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std
         return result;
     };
 
-    if (!InitHttpClient()) return fail("the HTTP client could not be initialised");
-    if (!isValidHostAndPort(hostAndPort)) {
-        return fail("not a usable service address: \"" + std::string(hostAndPort) + '"');
-    }
+    if (!initHttpClient()) return fail("the HTTP client could not be initialised");
 
     CurlEasy easy;
     if (!easy) return fail("the HTTP client could not create a request");
@@ -323,4 +271,11 @@ HttpPostResult PostForm(std::string_view hostAndPort, std::string_view path, std
     return result;
 }
 
+}  // namespace
 }  // namespace tavimor
+
+extern "C" const tavimor::HttpModule* tavimor_http_module() {
+    static constexpr tavimor::HttpModule kModule{
+        tavimor::kHttpModuleAbi, sizeof(tavimor::HttpModule), &tavimor::postWithCurl};
+    return &kModule;
+}

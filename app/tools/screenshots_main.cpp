@@ -21,6 +21,7 @@
 #include "app/picture_control.h"
 #include "app/user_prompts.h"
 #include "res/colour_roles.h"
+#include "res/form_fields.h"
 #include "res/tab_pages.h"
 
 namespace {
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
     for (const SchemeShot& shot : kSchemeShots) {
         dialog.tabBar()->setCurrentIndex(kColorSchemePage);
         for (std::size_t i = 0; i < tavimor::kColourRoles.size(); ++i) {
-            auto* box = qobject_cast<QComboBox*>(dialog.control(tavimor::kColourRoles[i].control));
+            auto* box = qobject_cast<QComboBox*>(
+                dialog.control(tavimor::controlOf(tavimor::kColourRoles[i].field)));
             const QString text = QString::fromLatin1(shot.texts[i]);
             const int entry = box->findText(text, Qt::MatchExactly);
             if (entry >= 0) {

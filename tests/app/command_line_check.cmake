@@ -14,7 +14,7 @@ function(expect_run code out_pattern err_pattern)
 endfunction()
 
 file(MAKE_DIRECTORY ${WORK})
-expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\n.*--version" "" ${PROGRAM} --help)
+expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*profile +A profile \\(\\.dat\\) to open in the form\\." "" ${PROGRAM} --help)
 expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} --version)
 expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)

@@ -11,6 +11,7 @@
 #include "app/svg_recolour.h"
 #include "profile_samples.h"
 #include "qt_test_support.h"
+#include "res/form_fields.h"
 
 namespace tavimor {
 namespace {
@@ -92,7 +93,7 @@ TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
         typeInto(box, c.text);
     } else if (c.entry == Entry::Loaded) {
         SiteProfile profile = startProfile();
-        for (const ProfileField& field : kProfileFields) {
+        for (const FormField& field : kFormFields) {
             if (field.control == c.box) profile.*field.member = c.text;
         }
         QTemporaryDir dir;

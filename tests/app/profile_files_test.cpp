@@ -12,6 +12,7 @@
 #include "profile_samples.h"
 #include "qt_test_support.h"
 #include "res/dialog_templates.h"
+#include "res/form_fields.h"
 #include "standin_service.h"
 
 namespace tavimor {
@@ -49,13 +50,13 @@ protected:
     }
     // Fills the controls with a profile of UTF-8 texts.
     void fillControls(const SiteProfile& profile) {
-        for (const ProfileField& field : kProfileFields) {
+        for (const FormField& field : kFormFields) {
             setControlText(dialog, field.control, qs(profile.*field.member));
         }
     }
     std::map<ControlId, QString> controlTexts() const {
         std::map<ControlId, QString> texts;
-        for (const ProfileField& field : kProfileFields) {
+        for (const FormField& field : kFormFields) {
             texts[field.control] = controlText(dialog, field.control);
         }
         return texts;
@@ -133,8 +134,7 @@ TEST_F(ProfileFiles, LoadShowsEveryTextRightAndAnUneditedProfileSavesBackByteFor
 
     SiteProfile loaded = typedProfile();
     std::map<ControlId, QString> expected;
-    for (const ProfileField& field : kProfileFields)
-        expected[field.control] = qs(loaded.*field.member);
+    for (const FormField& field : kFormFields) expected[field.control] = qs(loaded.*field.member);
     const std::tuple<std::string SiteProfile::*, ControlId, std::string, QString> codePage[] = {
         {&SiteProfile::user_name, ControlId::NameEdit, "Jos\xE9", qs("José")},
         // The five bytes the code page leaves unassigned read as C1 controls.

@@ -145,6 +145,39 @@ TEST(CloseGuard, SavesThroughTheRealQuestionAndFileDialog) {
     EXPECT_EQ(bytesOf(dir.filePath("ann.dat")), referenceEncoding(saved));
 }
 
+// When the desktop session ends, a session manager that lets the app ask
+// gets the same question, and Cancel keeps the session from ending; one that
+// does not gets the recovery copy written at once, and the close that follows
+// asks nothing. A copy that cannot be written is logged, once.
+TEST(CloseGuard, TheSessionsEndAsksWhenAllowedAndElseWritesTheCopy) {
+    QDir(recoveryFolder()).removeRecursively();
+    RecordingPrompts prompts;
+    prompts.saveChoices = {SaveChoice::Cancel};
+    CMainDialog dialog{prompts, "127.0.0.1:9"};
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    setControlText(dialog, NameEdit, "Ann");
+    EXPECT_FALSE(dialog.endSession(true));
+    EXPECT_TRUE(dialog.endSession(false));
+    EXPECT_EQ(recoveryCopies().size(), 1);
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(prompts.questions, std::vector<QString>{kSaveQuestion});
+
+    QDir(recoveryFolder()).removeRecursively();
+    writeBytes(recoveryFolder(), "a file where the folder would be");
+    LogRecorder log("tavimor.profile");
+    CMainDialog blocked{prompts, "127.0.0.1:9"};
+    for (const char* typed : {"x", "y"}) {
+        setControlText(blocked, NameEdit, typed);
+        EXPECT_TRUE(blocked.endSession(false));
+    }
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_TRUE(
+        log.lines[0].startsWith("the recovery copy could not be written: No recovery copy"));
+    QFile::remove(recoveryFolder());
+}
+
 // The copy holds the changed form a moment after an edit and goes when the
 // form is as it started again, or saved. An instance that ended changed
 // leaves its copy, which the next start offers once: restored, the form is

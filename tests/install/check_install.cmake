@@ -29,6 +29,7 @@ endif()
 # test program, a static library) does not belong on a user's machine.
 set(expected
     bin/tavimor
+    ${MODULE}
     share/applications/${APP_ID}.desktop
     share/icons/hicolor/128x128/apps/${APP_ID}.png
     share/icons/hicolor/16x16/apps/${APP_ID}.png
@@ -72,6 +73,21 @@ foreach(size IN ITEMS 16 32 48 128)
         fail("${size} px icon has the header size ${dimensions}, not ${side}${side}")
     endif()
 endforeach()
+
+# The program loads the HTTP module when it first submits, from its run path.
+file(READ_ELF ${PREFIX}/bin/tavimor RUNPATH runpath CAPTURE_ERROR elf_error)
+string(REPLACE "$ORIGIN" "${PREFIX}/bin" runpath "${runpath}")
+string(REPLACE ":" ";" runpath "${runpath}")
+get_filename_component(module_name ${MODULE} NAME)
+set(module_found FALSE)
+foreach(dir IN LISTS runpath)
+    if(EXISTS ${dir}/${module_name})
+        set(module_found TRUE)
+    endif()
+endforeach()
+if(NOT module_found)
+    fail("bin/tavimor's run path (${runpath}${elf_error}) leads to no ${module_name}")
+endif()
 
 # The installed program finds its libraries and resources and opens its
 # dialog: still running after a few seconds, when the time limit ends it,

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_resources.h"
 #include "qt_test_support.h"
 
 namespace tavimor {
@@ -23,7 +22,6 @@ using testing_support::LogRecorder;
 
 // Every picture in the resources, so none goes unchecked.
 QStringList allPictures() {
-    registerResources();
     QStringList pictures;
     for (const char* root : {":/pictures", ":/icons"}) {
         QDirIterator it(QString::fromLatin1(root), QDir::Files);
@@ -97,7 +95,6 @@ TEST(HelpDocument, ExplainsEveryTabAndTopicUnderItsIdAndLinksOnlyWithin) {
           "The submission was stopped.  The service may already have received the form."}},
     };
     // clang-format on
-    registerResources();
     QFile file(":/help/help.html");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the help is missing from the resources";
     QTextDocument document;

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "app/main_app.h"
-#include "submit/http_exchange.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,7 +21,6 @@ int main(int argc, char** argv) {
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
     qputenv("HOME", QFile::encodeName(scratch.path()));
-    if (!tavimor::HttpClientSetUpCanWait()) tavimor::InitHttpClient();
     tavimor::CMainApp app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     const int failed = RUN_ALL_TESTS();

@@ -1,0 +1,34 @@
+# What every target of ours is built with, and how a layer shows its headers.
+
+# Linked by every target of ours: warnings on for our own code (not for what
+# it includes from elsewhere), and the sanitizers or the fuzzers' coverage
+# when asked for, so that the core and everything linking it are
+# instrumented alike and a report aborts instead of scrolling past.
+add_library(tavimor_options INTERFACE)
+target_compile_options(tavimor_options INTERFACE -Wall -Wextra)
+if(TAVIMOR_SANITIZE)
+    target_compile_options(tavimor_options INTERFACE
+        -fsanitize=${TAVIMOR_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(tavimor_options INTERFACE -fsanitize=${TAVIMOR_SANITIZE})
+endif()
+if(TAVIMOR_BUILD_FUZZERS)
+    # libFuzzer's main is linked into the fuzz targets only (tests/fuzz).
+    target_compile_options(tavimor_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    target_link_options(tavimor_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# tavimor_layer(<target>): the library <target>, made in the folder of its
+# sources, shows their headers as "<folder>/name.h" to itself and to whatever
+# links it, and to nothing else: its include path holds a link named after
+# the folder, never the repository's root, so including a layer that a target
+# does not link fails to build.
+function(tavimor_layer target)
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set(root ${CMAKE_CURRENT_BINARY_DIR}/include)
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} PUBLIC ${root})
+    target_link_libraries(${target} PRIVATE tavimor_options)
+endfunction()
