@@ -23,6 +23,10 @@ public:
     // The area inside the frame, in this widget's coordinates.
     QRect paneRect() const;
 
+signals:
+    // A tab was added: the row of tabs needs another width.
+    void tabsChanged();
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
