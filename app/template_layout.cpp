@@ -125,6 +125,8 @@ void TemplateLayout::place() {
         widgets_[i]->setGeometry(geometryOf(control, units, widgets_[i]));
         if (auto* combo = qobject_cast<QComboBox*>(widgets_[i])) {
             fitListToTemplate(*combo, control, units);
+        } else if (auto* tabs = qobject_cast<TabControl*>(widgets_[i])) {
+            tabs->placeTabBar();
         }
     }
 }
