@@ -22,7 +22,7 @@ protected:
     void drawDecoration(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect,
                         const QPixmap& pixmap) const override {
         QItemDelegate::drawDecoration(painter, option, rect, pixmap);
-        if (pixmap.isNull() || rect.isEmpty()) return;
+        if (pixmap.isNull()) return;  // an entry without a colour
         const QPalette::ColorRole role =
             option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
         const QPalette::ColorGroup group =

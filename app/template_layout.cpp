@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,13 +23,13 @@ constexpr int kClosedComboMost = 14;
 // The room for the tab control's row of tabs, in dialog units: from its top
 // down to the highest control laid over its pane.
 int tabRowHeight(const DialogTemplate& dialogTemplate, const DluRect& tabs) {
+    const QRect tabControl(tabs.x, tabs.y, tabs.w, tabs.h);
     int row = tabs.h;
     for (const DialogControl& control : dialogTemplate.controls) {
-        const DluRect& rect = control.rect;
-        const bool overPane = control.kind != ControlKind::TabControl && rect.x >= tabs.x &&
-                              rect.x < tabs.x + tabs.w && rect.y >= tabs.y &&
-                              rect.y < tabs.y + tabs.h;
-        if (overPane) row = std::min(row, rect.y - tabs.y);
+        const QPoint topLeft(control.rect.x, control.rect.y);
+        if (control.kind != ControlKind::TabControl && tabControl.contains(topLeft)) {
+            row = std::min(row, topLeft.y() - tabs.y);
+        }
     }
     return row;
 }
@@ -36,7 +38,9 @@ QRect geometryOf(const DialogControl& control, const DialogUnits& units, const Q
     QRect rect = units.toPixels(closedRect(control));
     switch (control.kind) {
     case ControlKind::ComboBox: {
-        // The grid gives the row at least the style's least height.
+        // As tall as the style wants, within the row: no shorter than the
+        // line edits nor the style's least (the grid makes the row that
+        // tall), and never into the next row.
         const int least =
             std::max(units.toY(kClosedComboLeast), widget->minimumSizeHint().height());
         rect.setHeight(
@@ -117,7 +121,6 @@ DialogUnits TemplateLayout::fittedUnits() {
 }
 
 void TemplateLayout::place() {
-    placePending_ = false;
     const DialogUnits units = fittedUnits();
     dialog_->setFixedSize(units.toPixels(template_.width, template_.height));
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
@@ -134,12 +137,11 @@ void TemplateLayout::place() {
 bool TemplateLayout::eventFilter(QObject* watched, QEvent* event) {
     const bool restyled =
         event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange;
-    if (watched == dialog_ && restyled && !placePending_) {
+    if (watched == dialog_ && restyled) {
         // Every control hears of the change as well, in no set order, and
         // until it has, its size hints are still the old ones; so the grid
         // is measured again once they all have, when the event loop next
         // turns.
-        placePending_ = true;
         QMetaObject::invokeMethod(this, &TemplateLayout::place, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);

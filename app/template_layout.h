@@ -50,7 +50,6 @@ private:
     QWidget* dialog_;
     const DialogTemplate& template_;
     std::vector<QWidget*> widgets_;
-    bool placePending_ = false;
     QFont captionFont_;
     std::optional<DialogUnits> captionFit_;  // the grid fitted to captionFont_
 };

@@ -126,7 +126,7 @@ void expectWhole(const CMainDialog& dialog) {
 
 // Under every style installed, light or dark, the dialog is whole, whether
 // it was built under the style or the style changed while it was open; and
-// a larger font enlarges it.
+// it grows with a larger font and stays whole.
 TEST(EveryStyle, ShowsTheWholeDialog) {
     const QStringList styles = QStyleFactory::keys();
     ASSERT_TRUE(styles.contains("Adwaita") && styles.contains("Adwaita-Dark"))
@@ -152,6 +152,7 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
     larger.setPointSizeF(larger.pointSizeF() * 1.25);
     restyled.setFont(larger);
     QCoreApplication::sendPostedEvents();
+    expectWhole(restyled);
     EXPECT_TRUE(restyled.width() > before.width() && restyled.height() > before.height());
     QApplication::setStyle(original);
     QApplication::setPalette(originalPalette);
