@@ -55,8 +55,8 @@ DialogUnits::DialogUnits(const QFont& font) {
 }
 
 DialogUnits DialogUnits::fittedTo(const QFont& font, const DialogTemplate& dialogTemplate) {
-    const DialogUnits plain(font);
-    double widest = plain.unitX_;
+    DialogUnits units(font);
+    const DialogUnits plain = units;
     for (const DialogControl& control : dialogTemplate.controls) {
         if (control.kind != ControlKind::Text || control.caption.empty() || control.rect.w <= 0) {
             continue;
@@ -64,12 +64,22 @@ DialogUnits DialogUnits::fittedTo(const QFont& font, const DialogTemplate& dialo
         const QString caption = QString::fromUtf8(control.caption.data(),
                                                   static_cast<qsizetype>(control.caption.size()));
         // Captions that fit the grid as it stands so far cost one measurement.
-        const int current = static_cast<int>(control.rect.w * widest) - 1;
+        const int current = static_cast<int>(control.rect.w * units.unitX_) - 1;
         const int needed = narrowestFit(font, caption, plain.toY(control.rect.h), current);
-        // One pixel spare absorbs the rounding of the control's two edges.
-        if (needed > current) widest = std::max(widest, (needed + 1.0) / control.rect.w);
+        units.enlargeToHold(control.rect.w, 0, QSize(needed, 0));
     }
-    return DialogUnits(widest, plain.unitY_);
+    return units;
+}
+
+void DialogUnits::enlargeToHold(int widthDlu, int heightDlu, QSize pixels) {
+    // Each edge is rounded to the nearest pixel, so a span can come out up
+    // to a pixel short of its exact length; one pixel spare absorbs that.
+    if (widthDlu > 0 && pixels.width() > 0) {
+        unitX_ = std::max(unitX_, (pixels.width() + 1.0) / widthDlu);
+    }
+    if (heightDlu > 0 && pixels.height() > 0) {
+        unitY_ = std::max(unitY_, (pixels.height() + 1.0) / heightDlu);
+    }
 }
 
 int DialogUnits::toX(int dlu) const { return static_cast<int>(std::lround(dlu * unitX_)); }

@@ -25,14 +25,19 @@ public:
     // to its neighbours, so no caption can grow into another control.
     static DialogUnits fittedTo(const QFont& font, const DialogTemplate& dialogTemplate);
 
+    // Enlarges the grid, never shrinking it, so that a rectangle of
+    // `widthDlu` by `heightDlu` units covers at least `pixels` wherever on
+    // the grid it lies. An axis whose units or pixels are not positive is
+    // left as it is. Each axis grows as a whole, so the layout keeps its
+    // proportions along it.
+    void enlargeToHold(int widthDlu, int heightDlu, QSize pixels);
+
     int toX(int dlu) const;
     int toY(int dlu) const;
     QRect toPixels(const DluRect& rect) const;
     QSize toPixels(int width, int height) const;
 
 private:
-    DialogUnits(double unitX, double unitY) : unitX_(unitX), unitY_(unitY) {}
-
     double unitX_;
     double unitY_;
 };

@@ -4,43 +4,14 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
-#include <algorithm>
-
 namespace tavimor {
-namespace {
 
-// A tab bar that keeps every label in view: when the style's roomy padding
-// would push labels off the end, the room there is gets shared out instead,
-// rather than hiding some tabs behind scroll arrows.
-class CompactTabBar final : public QTabBar {
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    QSize tabSizeHint(int index) const override {
-        const QSize natural = QTabBar::tabSizeHint(index);
-        int naturalTotal = 0;
-        int textTotal = 0;
-        for (int i = 0; i < count(); ++i) {
-            naturalTotal += QTabBar::tabSizeHint(i).width();
-            textTotal += fontMetrics().horizontalAdvance(tabText(i));
-        }
-        if (naturalTotal <= width() || naturalTotal <= textTotal) return natural;
-
-        constexpr int kLeastPadding = 6;
-        const int text = fontMetrics().horizontalAdvance(tabText(index));
-        const int padding = natural.width() - text;
-        const int room = std::max(0, width() - textTotal);
-        const int squeezed = std::max(kLeastPadding, padding * room / (naturalTotal - textTotal));
-        return QSize(text + squeezed, natural.height());
-    }
-};
-
-}  // namespace
-
-TabControl::TabControl(QWidget* parent) : QWidget(parent), tabBar_(new CompactTabBar(this)) {
+TabControl::TabControl(QWidget* parent) : QWidget(parent), tabBar_(new QTabBar(this)) {
     // Tabs keep their own width at the top left instead of stretching over
     // the whole row; the pane's frame, drawn here, serves as their base line.
+    // The dialog's grid is widened until every tab fits at the size the
+    // style gives it, so labels are never cut short; should a font be too
+    // large for the screen even so, scroll arrows keep every tab reachable.
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
     tabBar_->setElideMode(Qt::ElideNone);
@@ -56,6 +27,7 @@ QRect TabControl::paneRect() const {
 int TabControl::addTab(const QString& label) {
     const int index = tabBar_->addTab(label);
     placeTabBar();
+    emit tabsChanged();
     return index;
 }
 

@@ -23,14 +23,22 @@ public:
     // The area inside the frame, in this widget's coordinates.
     QRect paneRect() const;
 
+    // Lays the row of tabs across the top at the height its style gives it.
+    // Done on every resize and tab added; the dialog's layout asks again
+    // once a change of style has reached the tab bar, which otherwise tells
+    // nobody of its new height while it is hidden.
+    void placeTabBar();
+
+signals:
+    // A tab was added: the row of tabs needs another width.
+    void tabsChanged();
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void placeTabBar();
-
     QTabBar* tabBar_;
 };
 

@@ -14,6 +14,7 @@
 #include "app/group_frame.h"
 #include "app/picture_control.h"
 #include "app/tab_control.h"
+#include "app/template_layout.h"
 #include "res/combo_lists.h"
 
 namespace tavimor {
@@ -45,7 +46,7 @@ QWidget* makeEdit(QWidget* parent) {
     return edit;
 }
 
-QWidget* makeCombo(const DialogControl& control, const DialogUnits& units, QWidget* parent) {
+QWidget* makeCombo(const DialogControl& control, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(control.editableDropDown);
     if (QLineEdit* line = combo->lineEdit()) {
@@ -66,16 +67,10 @@ QWidget* makeCombo(const DialogControl& control, const DialogUnits& units, QWidg
     }
     combo->addItems(entries);
     combo->setCurrentIndex(-1);
-
-    // The template's height is that of the box with its list dropped down.
-    const int closedHeight = combo->sizeHint().height();
-    const int itemHeight = std::max(1, combo->fontMetrics().height() + 2);
-    const int listHeight = units.toY(control.rect.h) - closedHeight;
-    combo->setMaxVisibleItems(std::max(4, listHeight / itemHeight));
     return combo;
 }
 
-QWidget* makeControl(const DialogControl& control, const DialogUnits& units, QWidget* parent) {
+QWidget* makeControl(const DialogControl& control, QWidget* parent) {
     const QString caption = toQString(control.caption);
     switch (control.kind) {
     case ControlKind::PushButton: {
@@ -98,30 +93,12 @@ QWidget* makeControl(const DialogControl& control, const DialogUnits& units, QWi
     case ControlKind::GroupBox:
         return new GroupFrame(caption, parent);
     case ControlKind::ComboBox:
-        return makeCombo(control, units, parent);
+        return makeCombo(control, parent);
     case ControlKind::Picture:
     case ControlKind::Icon:
         return new PictureControl(control.picture, parent);
     }
     return new QWidget(parent);
-}
-
-QRect geometryOf(const DialogControl& control, const DialogUnits& units, const QWidget* widget) {
-    QRect rect = units.toPixels(control.rect);
-    switch (control.kind) {
-    case ControlKind::ComboBox:
-        // The template gives the height with the list dropped down; closed,
-        // the box is as tall as the style wants, though never so tall with a
-        // small font that it reaches the next row of the form.
-        rect.setHeight(std::clamp(widget->sizeHint().height(), units.toY(12), units.toY(14)));
-        break;
-    case ControlKind::Icon:
-        rect.setSize(QSize(32, 32));
-        break;
-    default:
-        break;
-    }
-    return rect;
 }
 
 }  // namespace
@@ -130,17 +107,14 @@ QString controlObjectName(ControlId id) { return QString::number(static_cast<int
 
 std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
                                               const DialogTemplate& dialogTemplate) {
-    const DialogUnits units = DialogUnits::fittedTo(dialog->font(), dialogTemplate);
     dialog->setWindowTitle(toQString(dialogTemplate.caption));
-    dialog->setFixedSize(units.toPixels(dialogTemplate.width, dialogTemplate.height));
 
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.controls.size());
     QWidget* previousTabStop = nullptr;
     for (const DialogControl& control : dialogTemplate.controls) {
-        QWidget* widget = makeControl(control, units, dialog);
+        QWidget* widget = makeControl(control, dialog);
         widget->setObjectName(controlObjectName(control.id));
-        widget->setGeometry(geometryOf(control, units, widget));
         QWidget* focusTarget = widget;
         if (auto* tabs = qobject_cast<TabControl*>(widget)) focusTarget = tabs->tabBar();
         if (control.tabStop || control.kind == ControlKind::TabControl) {
@@ -174,6 +148,8 @@ std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         if (dialogTemplate.controls[i].kind == ControlKind::TabControl) widgets[i]->lower();
     }
+
+    (new TemplateLayout(dialog, dialogTemplate, widgets))->place();
     return widgets;
 }
 

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "app/dialog_units.h"
 #include "res/dialog_templates.h"
 
 class QString;
@@ -15,9 +14,9 @@ QString controlObjectName(ControlId id);
 
 // Creates the controls of `dialogTemplate` as children of `dialog`, in
 // template order, and returns them in that order. Each widget's objectName is
-// controlObjectName of its id. Also fixes the
-// dialog's client size and title; the dialog's own font is the one the units
-// are measured against (see DialogUnits::fittedTo).
+// controlObjectName of its id. Also sets the dialog's title, and fixes its
+// client size and places the controls on a grid fitted to the dialog's font
+// and style, for as long as the dialog lives (see TemplateLayout).
 std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
                                               const DialogTemplate& dialogTemplate);
 

@@ -22,10 +22,12 @@ done
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export TAVIMOR_STARTUP_PROBE=1
 
-# The application makes its Profiles folder where it starts.
+# The application makes its Profiles folder where it starts, and looks for
+# recovery copies in its data folder: both in a scratch folder.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
+export XDG_DATA_HOME="$scratch/data"
 
 # One run: "<microseconds from start to first window> <resident kB>".
 measure() {

@@ -1,7 +1,9 @@
 // The Screen Shot picture as a preview of the colours Submit sends, and the
 // colour lists' swatches.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,9 @@ TEST(SvgRecolour, PaintsTheMarkedShapesFillAndStroke) {
 // Each box's swatches come from its own table and show in the list only: a
 // picked entry's square does not stay in the closed box under a name typed
 // over it. The entries keep their texts, which is what a screen reader reads.
+// A swatch shows even on a list of its own colour (White on a light one,
+// Black on a dark one): a frame in the colour of the entry's text goes round
+// it, in the row before the text.
 TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
     const struct {
         ControlId box;
@@ -132,6 +137,7 @@ TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
         {BackgroundColourCombo, "White", "#FFFFFF"},
         {LinkColourCombo, "Chocolate", "#6B4226"},
         {LinkColourCombo, "Midnight Blue", "#2F2F4F"},
+        {LinkColourCombo, "Black", "#000000"},
     };
     RecordingPrompts prompts;
     CMainDialog dialog(prompts, "127.0.0.1:9");
@@ -141,6 +147,22 @@ TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
         ASSERT_GE(entry, 0) << swatch.entry;
         EXPECT_EQ(box->itemData(entry, Qt::DecorationRole).value<QColor>(), QColor(swatch.code))
             << swatch.entry;
+        QStyleOptionViewItem option;
+        option.initFrom(box->view());
+        option.rect = QRect(0, 0, 200, 24);
+        option.decorationSize = box->iconSize();
+        option.palette.setColor(QPalette::Text, Qt::red);
+        QImage list(option.rect.size(), QImage::Format_RGB32);
+        list.fill(QColor(swatch.code));
+        QPainter painter(&list);
+        box->itemDelegate()->paint(&painter, option, box->model()->index(entry, 0));
+        painter.end();
+        int framePixels = 0;
+        for (int x = 0; x < option.decorationSize.width(); ++x) {
+            for (int y = 0; y < list.height(); ++y)
+                framePixels += list.pixel(x, y) == qRgb(255, 0, 0);
+        }
+        EXPECT_GE(framePixels, option.decorationSize.height()) << swatch.entry;
         box->setCurrentIndex(entry);
         EXPECT_TRUE(box->itemIcon(entry).isNull()) << "a square in the closed box";
     }
