@@ -15,8 +15,8 @@ namespace tavimor {
 
 // What the module offers, as its one entry point returns it.
 struct HttpModule {
-    int abiVersion;          // kHttpModuleAbi of the build that made it
-    std::size_t size;        // sizeof(HttpModule) there
+    int abiVersion;    // kHttpModuleAbi of the build that made it
+    std::size_t size;  // sizeof(HttpModule) there
     HttpPostResult (*post)(std::string_view hostAndPort, std::string_view path,
                            std::string_view body, const ExchangeLimits& limits,
                            const ReplyBodySink& onBody, StopSignal* stop);

@@ -17,7 +17,8 @@ struct LoadedModule {
 
 LoadedModule loadModule() {
     void* handle = ::dlopen(kHttpModuleFile, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) return {nullptr, std::string("the HTTP module could not be loaded: ") + ::dlerror()};
+    if (!handle)
+        return {nullptr, std::string("the HTTP module could not be loaded: ") + ::dlerror()};
     // Kept loaded for the rest of the run whatever follows: the library it
     // brings may not take being unloaded.
     using Entry = const HttpModule* (*)();

@@ -23,11 +23,15 @@ TEST(FormText, ReadsUtf8AsUtf8AndAnythingElseAsWindows1252) {
         {"highest two-byte lead", "\xDF\xBF", u"\u07FF"_qs},
         {"lowest three-byte lead", "\xE0\xA4\x85", u"\u0905"_qs},
         {"highest three-byte lead", "\xEF\xBF\xBD", u"\uFFFD"_qs},
-        {"a byte-order mark stays", "\xEF\xBB\xBF" "a", u"\uFEFFa"_qs},
+        {"a byte-order mark stays",
+         "\xEF\xBB\xBF"
+         "a",
+         u"\uFEFFa"_qs},
         {"lowest four-byte lead", "\xF0\x90\x80\x80", QString::fromUcs4(U"\U00010000", 1)},
         {"highest code point", "\xF4\x8F\xBF\xBF", QString::fromUcs4(U"\U0010FFFF", 1)},
         {"Windows-1252 letter", "Jos\xE9", u"Jos\u00E9"_qs},
-        {"unassigned bytes", "\x80\x81\x8D\x8F\x90\x9D\x9F", u"\u20AC\u0081\u008D\u008F\u0090\u009D\u0178"_qs},
+        {"unassigned bytes", "\x80\x81\x8D\x8F\x90\x9D\x9F",
+         u"\u20AC\u0081\u008D\u008F\u0090\u009D\u0178"_qs},
         {"overlong two bytes", "\xC1\xBF", u"\u00C1\u00BF"_qs},
         {"overlong three bytes", "\xE0\x80\xAF", u"\u00E0\u20AC\u00AF"_qs},
         {"cut sequence", "\xE2\x82", u"\u00E2\u201A"_qs},
@@ -48,7 +52,9 @@ TEST(FormText, KeepsAnUntouchedFieldsBytesAndStoresAnEditedOneAsUtf8) {
     EXPECT_EQ(field, "Jos\xE9");
     EXPECT_EQ(shownTextAsUtf8(field), "Jos\xC3\xA9");
     storeShownText(u"Jos\u00E9e"_qs, field);
-    EXPECT_EQ(field, "Jos\xC3\xA9" "e");
+    EXPECT_EQ(field,
+              "Jos\xC3\xA9"
+              "e");
     EXPECT_EQ(bytesFromText(QString::fromUcs4(U"\U0001F600", 1)), "\xF0\x9F\x98\x80");
 }
 
