@@ -16,8 +16,9 @@ void bindColourPreview(PictureControl& picture,
         ClassColours colours;
         colours.reserve(kColourRoles.size());
         for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
-            const std::string code = colourFieldOf(kColourRoles[i].field)
-                                         ->translate(bytesFromText(boxes[i]->currentText()));
+            const std::string code =
+                colourFieldOf(kColourRoles[i].field)
+                    ->translation->code(bytesFromText(boxes[i]->currentText()));
             colours.push_back(
                 {textFromBytes(kColourRoles[i].pictureClass),
                  QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))});

@@ -181,7 +181,7 @@ void CMainDialog::setUpColourBoxes() {
     std::array<const QComboBox*, kColourRoles.size()> boxes{};
     for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
         auto* box = qobject_cast<QComboBox*>(control(controlOf(kColourRoles[i].field)));
-        addColourSwatches(*box, colourFieldOf(kColourRoles[i].field)->translate);
+        addColourSwatches(*box, *colourFieldOf(kColourRoles[i].field)->translation);
         boxes[i] = box;
     }
     bindColourPreview(*qobject_cast<PictureControl*>(control(ControlId::ScreenShotPicture)), boxes);

@@ -1,24 +1,9 @@
 #include "submit/colour_codes.h"
 
 #include <array>
-#include <span>
 
 namespace tavimor {
 namespace {
-
-struct ColourRow {
-    std::string_view name;    // as the combo box lists it
-    std::string_view second;  // the other spelling this translation accepts
-    std::string_view code;
-};
-
-std::string lookUp(std::span<const ColourRow> table, std::string_view text,
-                   std::string_view defaultCode) {
-    for (const ColourRow& row : table) {
-        if (text == row.name || text == row.second) return std::string(row.code);
-    }
-    return std::string(defaultCode);
-}
 
 // The 22 colours that the link and result-bar boxes know. The translations
 // agree on everything but the second spelling of three rows: Chocolate, Khaki
@@ -90,26 +75,52 @@ constexpr std::array<ColourRow, 13> kBackgroundColours = {{
 
 }  // namespace
 
-std::string BackgroundColourCode(std::string_view name) {
-    return lookUp(kBackgroundColours, name, "#FFFFFF");
+const ColourTranslation kBackgroundColourTranslation(kBackgroundColours, "#FFFFFF");
+const ColourTranslation kLinkColourTranslation(kLinkColours, "#236B8E");
+const ColourTranslation kVisitedLinkColourTranslation(kActiveVisitedColours, "#2F2F4F");
+const ColourTranslation kActiveLinkColourTranslation(kActiveVisitedColours, "#236B8E");
+const ColourTranslation kResultBarColourTranslation(kResultBarColours, "#00FFFF");
+const ColourTranslation kResultBarTextColourTranslation(kResultBarColours, "#2F2F4F");
+
+const ColourRow* ColourTranslation::find(std::string_view text) const {
+    for (const ColourRow& row : rows_) {
+        if (text == row.name || text == row.second) return &row;
+    }
+    return nullptr;
 }
 
-std::string LinkColourCode(std::string_view name) { return lookUp(kLinkColours, name, "#236B8E"); }
+std::string ColourTranslation::code(std::string_view text) const {
+    const ColourRow* row = find(text);
+    return std::string(row ? row->code : defaultCode_);
+}
+
+std::string_view ColourTranslation::defaultName() const {
+    for (const ColourRow& row : rows_) {
+        if (row.code == defaultCode_) return row.name;
+    }
+    return {};
+}
+
+std::string BackgroundColourCode(std::string_view name) {
+    return kBackgroundColourTranslation.code(name);
+}
+
+std::string LinkColourCode(std::string_view name) { return kLinkColourTranslation.code(name); }
 
 std::string VisitedLinkColourCode(std::string_view name) {
-    return lookUp(kActiveVisitedColours, name, "#2F2F4F");
+    return kVisitedLinkColourTranslation.code(name);
 }
 
 std::string ActiveLinkColourCode(std::string_view name) {
-    return lookUp(kActiveVisitedColours, name, "#236B8E");
+    return kActiveLinkColourTranslation.code(name);
 }
 
 std::string ResultBarColourCode(std::string_view name) {
-    return lookUp(kResultBarColours, name, "#00FFFF");
+    return kResultBarColourTranslation.code(name);
 }
 
 std::string ResultBarTextColourCode(std::string_view name) {
-    return lookUp(kResultBarColours, name, "#2F2F4F");
+    return kResultBarTextColourTranslation.code(name);
 }
 
 }  // namespace tavimor

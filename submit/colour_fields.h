@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "profile/site_profile.h"
+#include "submit/colour_codes.h"
 #include "submit/form_body.h"
 
 namespace tavimor {
@@ -15,7 +16,7 @@ namespace tavimor {
 struct ColourField {
     std::string SiteProfile::*name;        // the colour's name as picked or typed
     std::string RegistrationCodes::*code;  // the "#RRGGBB" the service receives
-    std::string (*translate)(std::string_view name);
+    const ColourTranslation* translation;
 };
 
 // The six colour fields, in the order of the Color Scheme page.

@@ -60,7 +60,7 @@ constexpr std::string_view kSubmitPair = "&submit=Click+Here+For+Search+Code";
 RegistrationCodes ComputeRegistrationCodes(const SiteProfile& profile) {
     RegistrationCodes codes;
     for (const ColourField& colour : kColourFields) {
-        codes.*colour.code = colour.translate(profile.*colour.name);
+        codes.*colour.code = colour.translation->code(profile.*colour.name);
     }
     codes.category = SiteCategoryCode(profile.category);
     codes.category_num = TargetCategoryCode(profile.category_num);
