@@ -8,11 +8,11 @@
 
 namespace tavimor {
 
-void bindColourPreview(PictureControl& picture,
+void bindColourPreview(const std::vector<PictureControl*>& pictures,
                        const std::array<const QComboBox*, kColourRoles.size()>& boxes) {
     // Submit sends each field's shown text as UTF-8 (form_text), so the same
     // bytes go through the translation here.
-    const auto refresh = [&picture, boxes] {
+    const auto refresh = [pictures, boxes] {
         ClassColours colours;
         colours.reserve(kColourRoles.size());
         for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
@@ -23,11 +23,11 @@ void bindColourPreview(PictureControl& picture,
                 {textFromBytes(kColourRoles[i].pictureClass),
                  QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))});
         }
-        picture.setClassColours(std::move(colours));
+        for (PictureControl* picture : pictures) picture->setClassColours(colours);
     };
     for (const QComboBox* box : boxes) {
         // Emitted for a pick from the list and for every edit of the text.
-        QObject::connect(box, &QComboBox::currentTextChanged, &picture, refresh);
+        QObject::connect(box, &QComboBox::currentTextChanged, pictures.front(), refresh);
     }
 }
 

@@ -17,6 +17,7 @@
 #include "app/about_dialog.h"
 #include "app/colour_preview.h"
 #include "app/colour_swatches.h"
+#include "app/field_hint_marks.h"
 #include "app/form_text.h"
 #include "app/help_window.h"
 #include "app/logging.h"
@@ -81,6 +82,7 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     setUpColourBoxes();
     setStartTexts();
     setAccessibleLabels();
+    pointAtMistakes();
     createProfileFolder();
     watchForChanges();
     setAcceptDrops(true);
@@ -119,6 +121,12 @@ CMainDialog::~CMainDialog() {
 QWidget* CMainDialog::control(ControlId id) const {
     const auto found = controls_.find(id);
     return found == controls_.end() ? nullptr : found->second;
+}
+
+QLineEdit* CMainDialog::editLine(ControlId id) const {
+    QWidget* field = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(field);
 }
 
 QTabBar* CMainDialog::tabBar() const {
@@ -176,7 +184,8 @@ void CMainDialog::setAccessibleLabels() {
 }
 
 // The colour boxes show each entry's colour in their lists, and the Screen
-// Shot picture shows the colours their texts would be sent as.
+// Shot picture and its copy beside the boxes show the colours their texts
+// would be sent as.
 void CMainDialog::setUpColourBoxes() {
     std::array<const QComboBox*, kColourRoles.size()> boxes{};
     for (std::size_t i = 0; i < kColourRoles.size(); ++i) {
@@ -184,7 +193,22 @@ void CMainDialog::setUpColourBoxes() {
         addColourSwatches(*box, *colourFieldOf(kColourRoles[i].field)->translation);
         boxes[i] = box;
     }
-    bindColourPreview(*qobject_cast<PictureControl*>(control(ControlId::ScreenShotPicture)), boxes);
+    QWidget* besideTheBoxes = control(ControlId::ColourSchemePreview);
+    besideTheBoxes->setAccessibleName(
+        QStringLiteral("Preview of your search results page in the colours chosen"));
+    bindColourPreview({qobject_cast<PictureControl*>(control(ControlId::ScreenShotPicture)),
+                       qobject_cast<PictureControl*>(besideTheBoxes)},
+                      boxes);
+}
+
+void CMainDialog::pointAtMistakes() {
+    std::vector<FieldHintMarks::Field> fields;
+    for (const FormField& field : kFormFields) {
+        fields.push_back({field.member, control(field.control), editLine(field.control),
+                          textFromBytes(fieldLabel(field.member)), pageOf(field.control)});
+    }
+    hints_ = new FieldHintMarks(std::move(fields),
+                                *qobject_cast<TabControl*>(control(ControlId::TabControl)), this);
 }
 
 void CMainDialog::createProfileFolder() {
@@ -212,6 +236,7 @@ void CMainDialog::copyProfileToControls() {
 
 void CMainDialog::OnSubmit() {
     if (submitting_) return;
+    hints_->showAll();
     copyControlsToProfile();
     // Emptied first, so no earlier submission's capture can show up in this
     // one's message, whatever happens below.

@@ -16,6 +16,7 @@
 #include "submit/registration.h"
 
 class QContextMenuEvent;
+class QLineEdit;
 class QSessionManager;
 class QTabBar;
 template <typename T>
@@ -23,6 +24,7 @@ class QFutureWatcher;
 
 namespace tavimor {
 
+class FieldHintMarks;
 class FormChanges;
 class HelpWindow;
 class StopSignal;
@@ -43,6 +45,10 @@ public:
     ~CMainDialog() override;
 
     QWidget* control(ControlId id) const;
+
+    // Where the text of the field `id` is typed: the line edit itself, or
+    // an editable combo box's own.
+    QLineEdit* editLine(ControlId id) const;
 
     // The tab labels of the tab control; the current index is the page.
     QTabBar* tabBar() const;
@@ -147,6 +153,7 @@ private:
     void setUpColourBoxes();
     void createProfileFolder();
     void watchForChanges();
+    void pointAtMistakes();
     void finishSubmission();
     void stopSubmission();
 
@@ -174,6 +181,7 @@ private:
     QFutureWatcher<ExchangeResult>* submission_;
     HelpWindow* helpWindow_ = nullptr;
     FormChanges* changes_ = nullptr;
+    FieldHintMarks* hints_ = nullptr;
     RecoveryKeeper recovery_;
     // The user already answered for the changes there are (at the end of the
     // desktop session), or may not be asked: closing asks nothing more.

@@ -75,6 +75,11 @@ QString pictureResourcePath(PictureId picture) {
 
 QIcon applicationIcon() { return QIcon(pictureResourcePath(PictureId::AppIcon)); }
 
+QIcon warningIcon() {
+    return QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                            QIcon(QStringLiteral(":/icons/warning.svg")));
+}
+
 PictureControl::PictureControl(PictureId picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
     setFocusPolicy(Qt::NoFocus);

@@ -24,6 +24,11 @@ QString pictureResourcePath(PictureId picture);
 // bar or switcher asks for, when it asks, so start-up draws nothing.
 QIcon applicationIcon();
 
+// The icon that marks a field, and its page's tab, where a likely mistake is
+// pointed at: the icon theme's warning sign, or our own where the theme has
+// none.
+QIcon warningIcon();
+
 // A picture or icon control of a dialog template. The picture is drawn from
 // its vector source at whatever size the control has, so it stays sharp on
 // any screen and with any dialog font; its proportions are kept, and a

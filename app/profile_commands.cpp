@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/busy_scope.h"
+#include "app/field_hint_marks.h"
 #include "app/form_changes.h"
 #include "app/logging.h"
 #include "app/main_dialog.h"
@@ -106,6 +107,7 @@ bool CMainDialog::loadProfile(const QString& file) {
         return false;
     }
     changes_->markUnchanged();
+    hints_->showAll();
     return true;
 }
 

@@ -31,6 +31,13 @@ int TabControl::addTab(const QString& label) {
     return index;
 }
 
+void TabControl::setTabMark(int index, const QIcon& mark, const QString& toolTip) {
+    const bool widthChanges = tabBar_->tabIcon(index).isNull() != mark.isNull();
+    tabBar_->setTabIcon(index, mark);
+    tabBar_->setTabToolTip(index, toolTip);
+    if (widthChanges) emit tabsChanged();
+}
+
 void TabControl::placeTabBar() {
     tabBar_->setGeometry(0, 0, width(), tabBar_->sizeHint().height());
     update();

@@ -20,6 +20,11 @@ public:
     // Appends a tab with the given label; returns its index.
     int addTab(const QString& label);
 
+    // Gives the tab `index` the icon `mark` (a null icon for none) and the
+    // tooltip `toolTip`. A tab that may be marked should be given a blank
+    // icon of the same size while it is not, so that it keeps its width.
+    void setTabMark(int index, const QIcon& mark, const QString& toolTip);
+
     // The area inside the frame, in this widget's coordinates.
     QRect paneRect() const;
 
@@ -30,7 +35,7 @@ public:
     void placeTabBar();
 
 signals:
-    // A tab was added: the row of tabs needs another width.
+    // A tab was added, or got an icon: the row of tabs needs another width.
     void tabsChanged();
 
 protected:

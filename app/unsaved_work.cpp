@@ -1,6 +1,5 @@
 // What keeps the user's unsaved work: the question before the window ends,
 // the recovery copy, and the end of the desktop session.
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSessionManager>
@@ -8,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/field_hint_marks.h"
 #include "app/form_changes.h"
 #include "app/logging.h"
 #include "app/main_dialog.h"
@@ -25,17 +25,12 @@ const QString kRestoreQuestion = QStringLiteral(
     "Tavimor ended before the form was saved.\nDo you want to restore the form that was not "
     "saved?");
 
-QLineEdit* editLineOf(QWidget* field) {
-    if (auto* combo = qobject_cast<QComboBox*>(field)) return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(field);
-}
-
 }  // namespace
 
 void CMainDialog::watchForChanges() {
     std::vector<QLineEdit*> fields;
     for (const FormField& field : kFormFields) {
-        fields.push_back(editLineOf(control(field.control)));
+        fields.push_back(editLine(field.control));
         // A profile dropped on a field is the window's to load (eventFilter).
         fields.back()->installEventFilter(this);
     }
@@ -104,6 +99,7 @@ void CMainDialog::offerRecovery() {
     if (prompts_.askToRestore(this, kRestoreQuestion)) {
         profile_ = std::move(form).value();
         copyProfileToControls();
+        hints_->showAll();
         // This instance's own copy holds the form before the old one goes.
         recovery_.writeNow();
     }

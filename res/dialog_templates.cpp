@@ -158,6 +158,9 @@ constexpr DialogControl kMainControls[] = {
          "done!!",
          {116, 120, 119, 58}, L, kShown),
     picture(ControlId::ScreenShotPicture, PictureId::ResultsPage, {18, 29, 213, 157}, kHidden),
+    // The same picture, smaller, in the room right of the colour boxes, so
+    // that the colours show where they are picked.
+    picture(ControlId::ColourSchemePreview, PictureId::ResultsPage, {244, 50, 98, 90}, kHidden),
     button(ControlId::NextButton, "Next >>", {256, 170, 37, 13}),
 };
 

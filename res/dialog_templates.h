@@ -56,7 +56,7 @@ struct DialogTemplate {
     std::span<const DialogControl> controls;
 };
 
-// Template 102, the main dialog: 70 controls.
+// Template 102, the main dialog: 71 controls.
 extern const DialogTemplate kMainDialogTemplate;
 
 // Template 100, the About box.

@@ -52,7 +52,9 @@ enum class ControlId : int {
     LogoLinkExample = 1017,
     LogoLinkEdit = 1018,
 
-    // Color Scheme.
+    // Color Scheme. The preview beside the boxes is the one control that is
+    // not among the dialog's first seventy.
+    ColourSchemePreview = 1088,
     BackgroundColourLabel = 1021,
     BackgroundColourCombo = 1023,
     LinkColourLabel = 1024,

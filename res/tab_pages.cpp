@@ -21,6 +21,7 @@ constexpr ControlId kColorScheme[] = {
     LinkColourCombo,       VisitedLinkColourLabel,   VisitedLinkColourCombo,
     ActiveLinkColourLabel, ActiveLinkColourCombo,    ResultBarColourLabel,
     ResultBarColourCombo,  ResultBarTextColourLabel, ResultBarTextColourCombo,
+    ColourSchemePreview,
 };
 constexpr ControlId kFavoriteLinks[] = {
     Link1Group, Link1TitleLabel, Link1TitleEdit, Link1UrlLabel, Link1UrlEdit,
@@ -41,5 +42,14 @@ const std::array<TabPage, kTabPageCount> kTabPages = {{
     {"Favorite Links", kFavoriteLinks, "favorite-links", "page-5-favorite-links.png"},
     {"Target Search", kTargetSearch, "target-search", "page-6-target-search.png"},
 }};
+
+int pageOf(ControlId control) {
+    for (int page = 0; page < kTabPageCount; ++page) {
+        for (ControlId onPage : kTabPages[page].controls) {
+            if (onPage == control) return page;
+        }
+    }
+    return -1;
+}
 
 }  // namespace tavimor

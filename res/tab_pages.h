@@ -26,4 +26,7 @@ inline constexpr int kLastTabPage = kTabPageCount - 1;
 // The pages in tab order, 0 "Welcome" to 6 "Target Search".
 extern const std::array<TabPage, kTabPageCount> kTabPages;
 
+// The page `control` is on; -1 for a control on no page.
+int pageOf(ControlId control);
+
 }  // namespace tavimor

@@ -1,7 +1,8 @@
 // tavimor-screenshots: draws every page of the main dialog, without any
-// display, into one PNG per page, for the documentation, then the Screen
-// Shot page previewing the colour schemes below, and last two pages under
-// GNOME's dark style. The pages are reached the way a user reaches them,
+// display, into one PNG per page, for the documentation; then forms loaded
+// as profiles: the Screen Shot and Color Scheme pages previewing the colour
+// schemes below, and Contact Info pointing at two likely mistakes; and last
+// two pages under GNOME's dark style. The pages are reached the way a user reaches them,
 // through the dialog's own tab bar.
 //
 //   tavimor-screenshots OUTPUT_FOLDER
@@ -19,36 +20,48 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/main_dialog.h"
 #include "app/picture_control.h"
 #include "app/user_prompts.h"
+#include "profile/profile_file.h"
 #include "res/colour_roles.h"
 #include "res/form_fields.h"
 #include "res/tab_pages.h"
 
 namespace {
 
-// The colour boxes' texts, in the order of kColourRoles: background, link,
-// visited link, active link, result bar, result bar text. A text no entry
-// matches is typed in as it stands.
-struct SchemeShot {
-    const char* file;
-    std::array<const char*, tavimor::kColourRoles.size()> texts;
-};
-
-constexpr SchemeShot kSchemeShots[] = {
-    {"page-1-screen-shot-chosen-scheme.png",
-     {"Wheat", "Navy", "Purple", "Red", "Steel Blue", "White"}},
-    // "Wheet" is in no table: the background falls back to its default.
-    {"page-1-screen-shot-misspelled.png",
-     {"Wheet", "Navy", "Purple", "Red", "Steel Blue", "White"}},
+// A form loaded as a profile and then shown on two pages: the colour boxes'
+// texts, in the order of kColourRoles (background, link, visited link,
+// active link, result bar, result bar text), and Contact Info's fields.
+struct FormShot {
+    const char* screenShotFile;   // the Screen Shot page, if not null
+    const char* otherPageFile;    // the other page
+    int otherPage;
+    std::array<const char*, tavimor::kColourRoles.size()> colours;
+    const char* email;
+    const char* country;
 };
 
 constexpr int kScreenShotPage = 1;
 constexpr int kContactInfoPage = 2;
 constexpr int kColorSchemePage = 4;
+
+constexpr FormShot kFormShots[] = {
+    {"page-1-screen-shot-chosen-scheme.png", "page-4-color-scheme-chosen-scheme.png",
+     kColorSchemePage, {"Wheat", "Navy", "Purple", "Red", "Steel Blue", "White"},
+     "jane@example.com", "GB"},
+    // "Wheet" is in no table: the background falls back to its default, and
+    // the box says so.
+    {"page-1-screen-shot-misspelled.png", "page-4-color-scheme-misspelled.png",
+     kColorSchemePage, {"Wheet", "Navy", "Purple", "Red", "Steel Blue", "White"},
+     "jane@example.com", "GB"},
+    // Two likely mistakes on Contact Info, pointed at.
+    {nullptr, "page-2-contact-info-hints.png", kContactInfoPage,
+     {"White", "Navy", "Purple", "Red", "Steel Blue", "White"}, "jane@example", "USA"},
+};
 
 // The dark style, from Debian's adwaita-qt6, and the pages shown under it,
 // saved as the page's own file with "-dark" added to its name.
@@ -66,32 +79,46 @@ bool saveWindow(QWidget& window, const QDir& output, std::string_view name) {
     return true;
 }
 
-// Every page, then the Screen Shot page with each colour scheme, under the
+bool showPage(tavimor::CMainDialog& dialog, int page, const QDir& output, std::string_view file) {
+    dialog.tabBar()->setCurrentIndex(page);
+    QApplication::processEvents();
+    return saveWindow(dialog, output, file);
+}
+
+// The form of `shot`, loaded as a profile is, so that its likely mistakes
+// are pointed at as after any Load.
+bool loadForm(tavimor::CMainDialog& dialog, const FormShot& shot) {
+    tavimor::SiteProfile form;
+    for (const tavimor::FormField& field : tavimor::kFormFields) {
+        form.*field.member = field.startText;
+    }
+    for (std::size_t i = 0; i < tavimor::kColourRoles.size(); ++i) {
+        form.*tavimor::kColourRoles[i].field = shot.colours[i];
+    }
+    form.user_name = "Jane Example";
+    form.email = shot.email;
+    form.site_name = "Jane's Garden";
+    form.site_URL = "http://www.example.com/garden/";
+    form.country = shot.country;
+    const std::filesystem::path file = std::filesystem::current_path() / "shot.dat";
+    if (tavimor::writeProfileFile(file, form)) return false;
+    return dialog.loadProfile(QString::fromStdString(file.string()));
+}
+
+// Every page as the dialog starts, then each form of kFormShots, under the
 // style the program started with.
 bool savePages(const QDir& output, tavimor::UserPrompts& prompts) {
     tavimor::CMainDialog dialog(prompts);
     dialog.show();
     for (int page = 0; page < tavimor::kTabPageCount; ++page) {
-        dialog.tabBar()->setCurrentIndex(page);
-        QApplication::processEvents();
-        if (!saveWindow(dialog, output, tavimor::kTabPages[page].screenshotFile)) return false;
+        if (!showPage(dialog, page, output, tavimor::kTabPages[page].screenshotFile)) return false;
     }
-    for (const SchemeShot& shot : kSchemeShots) {
-        dialog.tabBar()->setCurrentIndex(kColorSchemePage);
-        for (std::size_t i = 0; i < tavimor::kColourRoles.size(); ++i) {
-            auto* box = qobject_cast<QComboBox*>(
-                dialog.control(tavimor::controlOf(tavimor::kColourRoles[i].field)));
-            const QString text = QString::fromLatin1(shot.texts[i]);
-            const int entry = box->findText(text, Qt::MatchExactly);
-            if (entry >= 0) {
-                box->setCurrentIndex(entry);
-            } else {
-                box->setEditText(text);
-            }
+    for (const FormShot& shot : kFormShots) {
+        if (!loadForm(dialog, shot)) return false;
+        if (shot.screenShotFile && !showPage(dialog, kScreenShotPage, output, shot.screenShotFile)) {
+            return false;
         }
-        dialog.tabBar()->setCurrentIndex(kScreenShotPage);
-        QApplication::processEvents();
-        if (!saveWindow(dialog, output, shot.file)) return false;
+        if (!showPage(dialog, shot.otherPage, output, shot.otherPageFile)) return false;
     }
     return true;
 }

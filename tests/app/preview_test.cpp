@@ -76,7 +76,8 @@ const PreviewCase kPreviewCases[] = {
 class Preview : public ::testing::TestWithParam<PreviewCase> {};
 
 // The picture is drawn once, the colour changed on the Color Scheme page (or
-// loaded there), and the picture looked at again.
+// loaded there), and the picture looked at again, and its copy beside the
+// boxes too, where the colour was picked.
 TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
     const PreviewCase& c = GetParam();
     RecordingPrompts prompts;
@@ -104,6 +105,9 @@ TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
         dialog.OnLoad();
         ASSERT_EQ(box->currentText(), c.text);
     }
+    const QImage besideTheBoxes = dialog.control(ColourSchemePreview)->grab().toImage();
+    EXPECT_TRUE(showsColour(besideTheBoxes, kRoleAreas.at(c.box), QColor(c.code)))
+        << "no " << c.code << " beside the boxes";
     chooseTab(dialog, 1);
     EXPECT_TRUE(showsColour(picture->grab().toImage(), kRoleAreas.at(c.box), QColor(c.code)))
         << "no " << c.code << " where this box's colour shows";
