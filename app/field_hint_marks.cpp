@@ -45,8 +45,9 @@ FieldHintMarks::FieldHintMarks(std::vector<Field> fields, TabControl& tabs, QObj
         QAction* mark = field.line->addAction(warning_, QLineEdit::TrailingPosition);
         mark->setVisible(false);
         // A click on the mark says the same as hovering over it.
-        connect(mark, &QAction::triggered, field.line,
-                [mark, line = field.line] { QToolTip::showText(QCursor::pos(), mark->toolTip(), line); });
+        connect(mark, &QAction::triggered, field.line, [mark, line = field.line] {
+            QToolTip::showText(QCursor::pos(), mark->toolTip(), line);
+        });
         marks_.push_back(mark);
         connect(field.line, &QLineEdit::textChanged, this, [this, i] { fieldChanged(i); });
         connect(field.line, &QLineEdit::textEdited, this, [this, i] { edited_[i] = true; });
@@ -103,7 +104,7 @@ void FieldHintMarks::show(std::size_t index, const QString& words) {
     // What a screen reader says of the field besides its name: the hint
     // after the label.
     const QString description =
-        words.isEmpty() ? baseDescriptions_[index] : field.label + u": " + words;
+        words.isEmpty() ? baseDescriptions_[index] : field.label + QStringLiteral(": ") + words;
     field.control->setAccessibleDescription(description);
     field.line->setAccessibleDescription(description);
     shown_[index] = words;

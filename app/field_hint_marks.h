@@ -60,7 +60,7 @@ private:
     QIcon blank_;
     std::vector<QString> baseDescriptions_;
     std::map<int, int> marked_;  // each page that can hold hints: how many its tab counts
-    SiteProfile form_;  // the texts shown, as UTF-8
+    SiteProfile form_;           // the texts shown, as UTF-8
     std::vector<QAction*> marks_;
     std::vector<QString> shown_;  // the words each field shows; empty for none
     std::vector<bool> edited_;    // typed in since the user last left it

@@ -37,8 +37,8 @@ namespace {
 // texts, in the order of kColourRoles (background, link, visited link,
 // active link, result bar, result bar text), and Contact Info's fields.
 struct FormShot {
-    const char* screenShotFile;   // the Screen Shot page, if not null
-    const char* otherPageFile;    // the other page
+    const char* screenShotFile;  // the Screen Shot page, if not null
+    const char* otherPageFile;   // the other page
     int otherPage;
     std::array<const char*, tavimor::kColourRoles.size()> colours;
     const char* email;
@@ -50,17 +50,27 @@ constexpr int kContactInfoPage = 2;
 constexpr int kColorSchemePage = 4;
 
 constexpr FormShot kFormShots[] = {
-    {"page-1-screen-shot-chosen-scheme.png", "page-4-color-scheme-chosen-scheme.png",
-     kColorSchemePage, {"Wheat", "Navy", "Purple", "Red", "Steel Blue", "White"},
-     "jane@example.com", "GB"},
+    {"page-1-screen-shot-chosen-scheme.png",
+     "page-4-color-scheme-chosen-scheme.png",
+     kColorSchemePage,
+     {"Wheat", "Navy", "Purple", "Red", "Steel Blue", "White"},
+     "jane@example.com",
+     "GB"},
     // "Wheet" is in no table: the background falls back to its default, and
     // the box says so.
-    {"page-1-screen-shot-misspelled.png", "page-4-color-scheme-misspelled.png",
-     kColorSchemePage, {"Wheet", "Navy", "Purple", "Red", "Steel Blue", "White"},
-     "jane@example.com", "GB"},
+    {"page-1-screen-shot-misspelled.png",
+     "page-4-color-scheme-misspelled.png",
+     kColorSchemePage,
+     {"Wheet", "Navy", "Purple", "Red", "Steel Blue", "White"},
+     "jane@example.com",
+     "GB"},
     // Two likely mistakes on Contact Info, pointed at.
-    {nullptr, "page-2-contact-info-hints.png", kContactInfoPage,
-     {"White", "Navy", "Purple", "Red", "Steel Blue", "White"}, "jane@example", "USA"},
+    {nullptr,
+     "page-2-contact-info-hints.png",
+     kContactInfoPage,
+     {"White", "Navy", "Purple", "Red", "Steel Blue", "White"},
+     "jane@example",
+     "USA"},
 };
 
 // The dark style, from Debian's adwaita-qt6, and the pages shown under it,
@@ -115,7 +125,8 @@ bool savePages(const QDir& output, tavimor::UserPrompts& prompts) {
     }
     for (const FormShot& shot : kFormShots) {
         if (!loadForm(dialog, shot)) return false;
-        if (shot.screenShotFile && !showPage(dialog, kScreenShotPage, output, shot.screenShotFile)) {
+        if (shot.screenShotFile &&
+            !showPage(dialog, kScreenShotPage, output, shot.screenShotFile)) {
             return false;
         }
         if (!showPage(dialog, shot.otherPage, output, shot.otherPageFile)) return false;

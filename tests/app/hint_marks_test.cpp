@@ -44,7 +44,8 @@ TEST(HintMarks, PointAtEachLikelyMistakeUntilItIsMended) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     const QStringList none(kTabPageCount, QString());
-    for (const FormField& field : kFormFields) EXPECT_EQ(markOf(dialog, field.control), std::nullopt);
+    for (const FormField& field : kFormFields)
+        EXPECT_EQ(markOf(dialog, field.control), std::nullopt);
     EXPECT_EQ(tabCounts(dialog), none);
 
     chooseTab(dialog, 2);
@@ -68,11 +69,14 @@ TEST(HintMarks, PointAtEachLikelyMistakeUntilItIsMended) {
     writeBytes(dir.filePath("mistyped.dat"), referenceEncoding(mistyped));
     prompts.filesToPick.push_back(dir.filePath("mistyped.dat"));
     dialog.OnLoad();
-    EXPECT_EQ(markOf(dialog, CountryEdit), "This is not a two-letter country code, such as US, GB or DE.");
-    EXPECT_EQ(markOf(dialog, VisitedLinkColourCombo),
-              "The service does not know this colour and will use Midnight Blue (#2F2F4F) instead.");
-    EXPECT_TRUE(dialog.control(VisitedLinkColourCombo)->accessibleDescription().startsWith(
-        "Visited Link Text Color: The service does not know"));
+    EXPECT_EQ(markOf(dialog, CountryEdit),
+              "This is not a two-letter country code, such as US, GB or DE.");
+    EXPECT_EQ(
+        markOf(dialog, VisitedLinkColourCombo),
+        "The service does not know this colour and will use Midnight Blue (#2F2F4F) instead.");
+    EXPECT_TRUE(dialog.control(VisitedLinkColourCombo)
+                    ->accessibleDescription()
+                    .startsWith("Visited Link Text Color: The service does not know"));
     QStringList counts = none;
     counts[2] = counts[4] = "1 field on this page may be mistyped.";
     EXPECT_EQ(tabCounts(dialog), counts);

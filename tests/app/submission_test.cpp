@@ -60,9 +60,10 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     active->setCurrentIndex(active->findText("Red"));
     ASSERT_TRUE(submitAndWait(dialog));
 
-    ASSERT_EQ(service.requests().size(), 1u);
+    const std::vector<standin::RecordedRequest> requests = service.requests();
+    ASSERT_EQ(requests.size(), 1u);
     using Form = std::map<std::string, std::string>;
-    const auto& pairs = service.requests()[0].formPairsInOrder;
+    const auto& pairs = requests[0].formPairsInOrder;
     const Form expected = {{"user_name", "Ann & Bob"},  {"password", "p=1+2%"},
                            {"link1_title", "My blog"},  {"link1_url", "http://"},
                            {"query2", "cheap flights"}, {"category", "1017"},
