@@ -3,8 +3,8 @@
 // The HTTP module: the exchange built as a library of its own (tavimor-http.so)
 // that alone links the HTTP library. Most runs of the program never submit,
 // so the program loads it, and the HTTP library's many dependencies with it,
-// only when a form is first sent. It is found beside the program's other
-// files through the program's library search path.
+// only when a form is first sent. It is looked for in the folders of the
+// program's library search path, its run path first.
 
 #include <cstddef>
 #include <string_view>

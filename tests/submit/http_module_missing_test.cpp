@@ -21,7 +21,8 @@ TEST(HttpModule, MissingItFailsTheExchangeAsAConnectionFailure) {
     const ExchangeResult result = RunRegistrationExchange(SiteProfile{}, service.hostAndPort());
     EXPECT_TRUE(result.failed && !result.stopped);
     EXPECT_THAT(result.errorDetail,
-                testing::StartsWith("the HTTP module could not be loaded: tavimor-http.so"));
+                testing::StartsWith(
+                    "the HTTP module tavimor-http.so is in none of the program's library folders"));
     EXPECT_TRUE(service.requests().empty());
     std::vector<std::string> shown;
     ReportRegistrationOutcome(result, [&shown](const std::string& text) { shown.push_back(text); });
