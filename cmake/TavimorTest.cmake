@@ -14,6 +14,12 @@ function(tavimor_add_test name)
     cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} tavimor_options GTest::gtest GTest::gmock)
+    # Parsing Qt's headers and the test framework's costs most of each
+    # dialog test file's compile: once per program is enough.
+    if(tavimor_qt_test_support IN_LIST ARG_LIBS)
+        target_precompile_headers(${name} PRIVATE
+            <QApplication> <QComboBox> <QLineEdit> <QTest> <gtest/gtest.h>)
+    endif()
     if(NOT ARG_OWN_MAIN)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()

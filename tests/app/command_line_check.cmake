@@ -21,7 +21,7 @@ expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)
 expect_run(2 "^$" "Only one profile can be opened at a time\\.\n\nUsage: " ${PROGRAM} a.dat b.dat)
 # Still running when the time limit ends it: the refusal did not end it.
 expect_run(124 "^$" "Cannot load the profile \"${WORK}/missing\\.dat\": there is no such file\\."
-    timeout 3 ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${WORK}/data ${PROGRAM} missing.dat)
+    timeout 2 ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${WORK}/data ${PROGRAM} missing.dat)
 file(REMOVE_RECURSE ${WORK})
 if(failures)
     message(FATAL_ERROR "The command line is not as expected:${failures}")

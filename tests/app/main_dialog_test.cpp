@@ -149,7 +149,7 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
     }
     const QSize before = restyled.size();
     QFont larger = restyled.font();
-    larger.setPointSizeF(larger.pointSizeF() * 1.25);
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);  // text scaled to 150%
     restyled.setFont(larger);
     QCoreApplication::sendPostedEvents();
     expectWhole(restyled);
