@@ -35,20 +35,13 @@ FieldHintMarks::FieldHintMarks(std::vector<Field> fields, TabControl& tabs, QObj
     : QObject(parent),
       fields_(std::move(fields)),
       tabs_(tabs),
-      warning_(warningIcon()),
+      marks_(fields_.size(), nullptr),
       shown_(fields_.size()),
       edited_(fields_.size(), false) {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const Field& field = fields_[i];
         form_.*field.member = bytesFromText(field.line->text());
         baseDescriptions_.push_back(field.control->accessibleDescription());
-        QAction* mark = field.line->addAction(warning_, QLineEdit::TrailingPosition);
-        mark->setVisible(false);
-        // A click on the mark says the same as hovering over it.
-        connect(mark, &QAction::triggered, field.line, [mark, line = field.line] {
-            QToolTip::showText(QCursor::pos(), mark->toolTip(), line);
-        });
-        marks_.push_back(mark);
         connect(field.line, &QLineEdit::textChanged, this, [this, i] { fieldChanged(i); });
         connect(field.line, &QLineEdit::textEdited, this, [this, i] { edited_[i] = true; });
         connect(field.line, &QLineEdit::editingFinished, this, [this, i] { fieldLeft(i); });
@@ -108,6 +101,16 @@ void FieldHintMarks::show(std::size_t index, const QString& words) {
     field.control->setAccessibleDescription(description);
     field.line->setAccessibleDescription(description);
     shown_[index] = words;
+    if (!marks_[index]) {
+        // Made when first needed, as is the icon: most forms never need one.
+        if (warning_.isNull()) warning_ = warningIcon();
+        QAction* mark = field.line->addAction(warning_, QLineEdit::TrailingPosition);
+        // A click on the mark says the same as hovering over it.
+        connect(mark, &QAction::triggered, field.line, [mark, line = field.line] {
+            QToolTip::showText(QCursor::pos(), mark->toolTip(), line);
+        });
+        marks_[index] = mark;
+    }
     marks_[index]->setToolTip(words);
     marks_[index]->setText(words);
     marks_[index]->setVisible(!words.isEmpty());

@@ -20,8 +20,8 @@ const QString kNotAnEmail = "This does not look like an e-mail address, such as 
 // The field's mark: its tooltip when it shows, or nothing.
 std::optional<QString> markOf(const CMainDialog& dialog, ControlId id) {
     const QList<QAction*> actions = editLine(dialog, id)->actions();
-    if (actions.size() != 1) return QString("(%1 marks)").arg(actions.size());
-    if (!actions[0]->isVisible()) return std::nullopt;
+    if (actions.size() > 1) return QString("(%1 marks)").arg(actions.size());
+    if (actions.isEmpty() || !actions[0]->isVisible()) return std::nullopt;
     return actions[0]->toolTip();
 }
 
