@@ -86,8 +86,9 @@ void expectWhole(const CMainDialog& dialog) {
         const QSize least = widget->minimumSizeHint();
         EXPECT_TRUE(dialog.rect().contains(widget->geometry())) << int(control.id);
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;  // as the label draws it
             const QRect words = label->fontMetrics().boundingRect(
-                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+                label->contentsRect(), int(label->alignment()) | wrap, label->text());
             EXPECT_TRUE(label->contentsRect().contains(words))
                 << "cut off: " << label->text().toStdString();
         } else if (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox) {

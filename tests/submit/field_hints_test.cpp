@@ -46,7 +46,7 @@ const HintCase kCases[] = {
     {&S::email, "", {"", "j.doe+tag@mail.example.co.uk", "j@a.b"}},
     {&S::country, "This is not a two-letter country code, such as US, GB or DE.",
         {"USA", "U", "U S", "XX", "12", "us ", "U1"}},
-    {&S::country, "", {"", "de", "Us", "GB", "UK", "uk", "AD", "zw"}},
+    {&S::country, "", {"", "de", "Us", "GB", "UK", "uk", "AD", "zw", "at"}},
     {&S::link_colour, kColour + "Steel Blue (#236B8E) instead.", {"Pruple", "Red ", "RED"}},
     {&S::bg_colour, kColour + "White (#FFFFFF) instead.", {"Black"}},
     {&S::sbar_colour, kColour + "Aqua (#00FFFF) instead.", {"Wheet"}},

@@ -18,7 +18,7 @@ TEST(FormEncoding, EscapesEverythingThatCouldSplitOrGarbleAValue) {
         {"a+b=c%d", "a%2Bb%3Dc%25d"},
         {"http://", "http%3A%2F%2F"},
         {"line\r\nbreak", "line%0D%0Abreak"},
-        {"*-._~!AZaz09", "*-._%7E%21AZaz09"},
+        {"*-._~!AZaz09@[`{/:", "*-._%7E%21AZaz09%40%5B%60%7B%2F%3A"},
         {std::string("\x00\x7F\x80\xE9\xFF", 5), "%00%7F%80%E9%FF"},
     };
     for (const auto& c : cases) EXPECT_EQ(encodeFormValue(c.value), c.encoded) << c.value;
