@@ -225,6 +225,26 @@ TEST_F(MainDialog, EnterInAFieldKeepsTheDialogAndOnAButtonClicksIt) {
     EXPECT_TRUE(prompts.questions.empty());
 }
 
+// A group box shows its etched frame on every side, and its title.
+TEST_F(MainDialog, GroupsAreFramedOnEverySideUnderTheirTitle) {
+    QWidget* frame = dialog.control(Link1Group);
+    const QImage group = frame->grab().toImage();
+    const QRgb paper = group.pixel(group.rect().center());
+    const auto inked = [&](const QRect& area) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (group.pixel(x, y) != paper) return true;
+            }
+        }
+        return false;
+    };
+    const int w = group.width(), h = group.height();
+    EXPECT_TRUE(inked({0, h / 2, 2, 1}) && inked({w - 2, h / 2, 2, 1}));  // the sides
+    EXPECT_TRUE(inked({w / 2, h - 2, 1, 2}));                             // the bottom
+    // Above the top edge, which runs through the title's middle: the title.
+    EXPECT_TRUE(inked({2, 0, w / 4, frame->fontMetrics().height() / 2 - 1}));
+}
+
 TEST(ProfileFolder, IsMadeUnderTheStartDirectoryAndAFailureIsSilent) {
     const QString previous = QDir::currentPath();
     QTemporaryDir start;
