@@ -6,6 +6,10 @@
 # instrumented alike and a report aborts instead of scrolling past.
 add_library(tavimor_options INTERFACE)
 target_compile_options(tavimor_options INTERFACE -Wall -Wextra)
+# A debug build checks every index into the standard containers and spans,
+# so an index one past the end aborts where it happens instead of reading
+# whatever lies beyond. The checks leave the library's layout alone.
+target_compile_definitions(tavimor_options INTERFACE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
 if(TAVIMOR_SANITIZE)
     target_compile_options(tavimor_options INTERFACE
         -fsanitize=${TAVIMOR_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
