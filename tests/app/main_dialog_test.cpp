@@ -67,6 +67,11 @@ TEST_F(MainDialog, ShowsEveryCaptionExactly) {
         if (auto* group = qobject_cast<QGroupBox*>(widget)) shown << group->title();
     }
     EXPECT_EQ(shown, kCaptions);
+    // Captions beside their fields end at the field; the rest read from the left.
+    const auto alignment = [&](ControlId id) { return controlAs<QLabel>(dialog, id)->alignment(); };
+    EXPECT_EQ(alignment(NameLabel), Qt::AlignRight | Qt::AlignTop);
+    EXPECT_EQ(alignment(KeywordLabel), Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_EQ(alignment(LogoImageText), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_EQ(dialog.windowTitle(), "Tavimor 1.1");
     QStringList tabs;
     for (int i = 0; i < dialog.tabBar()->count(); ++i) tabs << dialog.tabBar()->tabText(i);
@@ -241,8 +246,16 @@ TEST_F(MainDialog, GroupsAreFramedOnEverySideUnderTheirTitle) {
     const int w = group.width(), h = group.height();
     EXPECT_TRUE(inked({0, h / 2, 2, 1}) && inked({w - 2, h / 2, 2, 1}));  // the sides
     EXPECT_TRUE(inked({w / 2, h - 2, 1, 2}));                             // the bottom
+    // The etched line's outer light edge closes the right side as it does the
+    // bottom, and its dark one is the left side's: nothing runs off the box.
+    EXPECT_EQ(group.pixel(w - 1, h / 2), group.pixel(w / 2, h - 1));
+    EXPECT_EQ(group.pixel(w - 2, h / 2), group.pixel(0, h / 2));
     // Above the top edge, which runs through the title's middle: the title.
-    EXPECT_TRUE(inked({2, 0, w / 4, frame->fontMetrics().height() / 2 - 1}));
+    const int topEdge = frame->fontMetrics().height() / 2;
+    EXPECT_TRUE(inked({2, 0, w / 4, topEdge - 1}));
+    // The top edge breaks just before the title and runs on after it.
+    EXPECT_EQ(group.pixel(frame->fontMetrics().averageCharWidth() - 1, topEdge), paper);
+    EXPECT_NE(group.pixel(w - 3, topEdge), paper);
 }
 
 TEST(ProfileFolder, IsMadeUnderTheStartDirectoryAndAFailureIsSilent) {

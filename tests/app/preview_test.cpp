@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPainter>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,7 @@ const PreviewCase kPreviewCases[] = {
     {"LinkLoaded", LinkColourCombo, Entry::Loaded, "Green", "#008000"},
     {"LinkStartText", LinkColourCombo, Entry::StartText, "", "#236B8E"},
     {"VisitedMisspelled", VisitedLinkColourCombo, Entry::Typed, "Pruple", "#2F2F4F"},
+    {"VisitedPicked", VisitedLinkColourCombo, Entry::Picked, "Mandarin Orange", "#E47833"},
     {"ActiveSecondSpellingOfLightWood", ActiveLinkColourCombo, Entry::Typed, "creme", "#E9C2A6"},
     {"BarPicked", ResultBarColourCombo, Entry::Picked, "Navy", "#000080"},
     {"BarTextTyped", ResultBarTextColourCombo, Entry::Typed, "yellow", "#FFFF00"},
@@ -125,6 +127,26 @@ TEST(SvgRecolour, PaintsTheMarkedShapesFillAndStroke) {
     EXPECT_TRUE(recolourSvg(svg, {{"link-text", "#FF0000"}}).contains(R"(<rect fill="#111111"/>)"));
 }
 
+// Every kind of shape the renderer paints goes into the part it lies in, and
+// only there; what holds or defines shapes goes with every part.
+TEST(SvgRecolour, SortsEveryKindOfShapeIntoItsPart) {
+    for (const QByteArray shape : {"rect", "circle", "ellipse", "line", "polyline", "polygon",
+                                   "path", "text", "use", "image"}) {
+        const QByteArray svg =
+            R"(<svg xmlns="http://www.w3.org/2000/svg"><defs><linearGradient id="g"/></defs><)" +
+            shape + R"( id="below"/><g class="link-text"><)" + shape + R"( id="marked"/></g><)" +
+            shape + R"( id="above"/></svg>)";
+        for (const auto& [part, id] : {std::pair{SvgPart::BelowMarked, "below"},
+                                       {SvgPart::Marked, "marked"},
+                                       {SvgPart::AboveMarked, "above"}}) {
+            const QString drawn = recolourSvg(svg, {{"link-text", "#FF0000"}}, part);
+            EXPECT_TRUE(drawn.count("id=") == 2 && drawn.contains(QString(R"(id="%1")").arg(id)) &&
+                        drawn.contains("<linearGradient"))
+                << shape.data() << " in the part of " << id << ": " << drawn.toStdString();
+        }
+    }
+}
+
 // Each box's swatches come from its own table and show in the list only: a
 // picked entry's square does not stay in the closed box under a name typed
 // over it. The entries keep their texts, which is what a screen reader reads.
@@ -149,24 +171,32 @@ TEST(ColourSwatches, EachEntryShowsTheCodeItsBoxSends) {
         auto* box = controlAs<QComboBox>(dialog, swatch.box);
         const int entry = box->findText(swatch.entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_GE(entry, 0) << swatch.entry;
-        EXPECT_EQ(box->itemData(entry, Qt::DecorationRole).value<QColor>(), QColor(swatch.code))
-            << swatch.entry;
+        // Painted without its text, which is drawn in the frame's colour, on
+        // a list of another colour, so that the square and its frame can be
+        // told from the list.
+        QStandardItemModel entryAlone(1, 1);
+        entryAlone.setData(entryAlone.index(0, 0), box->itemData(entry, Qt::DecorationRole),
+                           Qt::DecorationRole);
         QStyleOptionViewItem option;
         option.initFrom(box->view());
         option.rect = QRect(0, 0, 200, 24);
         option.decorationSize = box->iconSize();
         option.palette.setColor(QPalette::Text, Qt::red);
         QImage list(option.rect.size(), QImage::Format_RGB32);
-        list.fill(QColor(swatch.code));
+        list.fill(QColor(1, 2, 3));
         QPainter painter(&list);
-        box->itemDelegate()->paint(&painter, option, box->model()->index(entry, 0));
+        box->itemDelegate()->paint(&painter, option, entryAlone.index(0, 0));
         painter.end();
-        int framePixels = 0;
-        for (int x = 0; x < option.decorationSize.width(); ++x) {
-            for (int y = 0; y < list.height(); ++y)
-                framePixels += list.pixel(x, y) == qRgb(255, 0, 0);
-        }
-        EXPECT_GE(framePixels, option.decorationSize.height()) << swatch.entry;
+        const auto pixelsOf = [&list](const QColor& colour) {
+            int count = 0;
+            for (int y = 0; y < list.height(); ++y) {
+                for (int x = 0; x < list.width(); ++x) count += list.pixelColor(x, y) == colour;
+            }
+            return count;
+        };
+        const int w = option.decorationSize.width(), h = option.decorationSize.height();
+        EXPECT_EQ(pixelsOf(Qt::red), 2 * (w + h) - 4) << swatch.entry << ": the frame round it";
+        EXPECT_EQ(pixelsOf(QColor(swatch.code)), (w - 2) * (h - 2)) << swatch.entry;
         box->setCurrentIndex(entry);
         EXPECT_TRUE(box->itemIcon(entry).isNull()) << "a square in the closed box";
     }

@@ -133,6 +133,9 @@ TEST_F(ProfileFile, WritesWholeFilesWithTheRightPermissions) {
     const std::string bytes = referenceEncoding(richProfile());
     write("shared.dat", "old");
     fs::permissions(folder_ / "shared.dat", fs::perms(0640));
+    // Shared with a group of its own, which only root can give it here.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown((folder_ / "shared.dat").c_str(), 0, 65534) == 0);
     write("target.dat", "old");
     fs::create_directory(folder_ / "in");
     fs::create_symlink("../target.dat", folder_ / "in/link.dat");
@@ -143,6 +146,9 @@ TEST_F(ProfileFile, WritesWholeFilesWithTheRightPermissions) {
     }
     EXPECT_EQ(modeOf(folder_ / "new.dat"), 0600u);
     EXPECT_EQ(modeOf(folder_ / "shared.dat"), 0640u);
+    struct stat shared {};
+    ASSERT_EQ(::stat((folder_ / "shared.dat").c_str(), &shared), 0);
+    EXPECT_TRUE(!root || shared.st_gid == 65534u) << "the file's group was not kept";
     for (const char* name : {"in/link.dat", "chain.dat", "dangling.dat"}) {
         EXPECT_TRUE(fs::is_symlink(folder_ / name)) << name;
     }

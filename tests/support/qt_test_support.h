@@ -11,15 +11,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QString>
-#include <QStringList>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <ostream>
 #include <set>
 #include <string_view>
