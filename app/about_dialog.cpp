@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/template_builder.h"
+#include "dialog_engine/template_builder.h"
 #include "res/dialog_templates.h"
 
 namespace tavimor {

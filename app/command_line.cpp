@@ -6,20 +6,49 @@
 
 #include <cstdio>
 
+#include "dialog_engine/text.h"
+
 namespace tavimor {
 namespace {
 
 constexpr int kUsageError = 2;
 
+// The options Qt's window system and widgets take for themselves: they are
+// read here before the application object that takes them out exists, and
+// pass unremarked. Those in the first list take a value.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet",
+};
+constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(bytesFromText(text).c_str(), stream);
     std::fflush(stream);
+}
+
+void passQtOptions(QCommandLineParser& parser) {
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtSwitches) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 }  // namespace
 
 StartRequest readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
+    // Qt's own options are single-dash words ("-style Fusion").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    passQtOptions(parser);
     parser.setApplicationDescription(
         QStringLiteral("Orders a custom search box for your web site."));
     // Not Qt's help option, which adds --help-all for Qt's own options: the

@@ -17,7 +17,8 @@ struct StartRequest {
     QString profile;  // to load once the window shows; empty for none
 };
 
-// Reads `arguments` (the program's name first, Qt's own options taken out).
+// Reads `arguments`, the program's name first; Qt's own options for its
+// window system and widgets are let through for the application to take.
 StartRequest readCommandLine(const QStringList& arguments);
 
 }  // namespace tavimor

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "dialog_engine/text.h"
 #include "res/tab_pages.h"
 
 namespace tavimor {
@@ -20,9 +21,8 @@ constexpr auto kTopOfHelp = "top";
 }  // namespace
 
 QString helpSectionForPage(int page) {
-    if (page < 0 || page >= kTabPageCount) return QString::fromLatin1(kTopOfHelp);
-    const std::string_view section = kTabPages[static_cast<std::size_t>(page)].helpSection;
-    return QString::fromLatin1(section.data(), static_cast<qsizetype>(section.size()));
+    if (page < 0 || page >= kTabPageCount) return textFromBytes(kTopOfHelp);
+    return textFromBytes(kTabPages[static_cast<std::size_t>(page)].helpSection);
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
@@ -38,9 +38,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     browser_->setOpenExternalLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
 
-    QFile document(QString::fromLatin1(kHelpDocument));
+    QFile document(textFromBytes(kHelpDocument));
     if (document.open(QIODevice::ReadOnly)) {
-        browser_->setHtml(QString::fromUtf8(document.readAll()));
+        const QByteArray html = document.readAll();
+        browser_->setHtml(textFromBytes({html.constData(), static_cast<std::size_t>(html.size())}));
     } else {
         browser_->setPlainText(QStringLiteral("The help could not be read from the program (%1). "
                                               "Reinstalling Tavimor should bring it back.")

@@ -1,6 +1,3 @@
 #include "app/main_app.h"
 
-int main(int argc, char** argv) {
-    tavimor::CMainApp app(argc, argv);
-    return app.run();
-}
+int main(int argc, char** argv) { return tavimor::runProgram(argc, argv); }

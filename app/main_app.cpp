@@ -1,31 +1,65 @@
 #include "app/main_app.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
+
+#include <optional>
 
 #include "app/app_identity.h"
 #include "app/command_line.h"
-#include "app/main_dialog.h"
-#include "app/picture_control.h"
-#include "app/user_prompts.h"
+#include "app/shell_windows.h"
+#include "dialog_engine/picture_control.h"
+#include "dialog_engine/text.h"
+#include "form/main_dialog.h"
+#include "form/user_prompts.h"
 
 namespace tavimor {
 
+int runProgram(int& argc, char** argv, const std::function<void()>& started) {
+    // The command line is answered before any window system is asked for,
+    // so --help and --version work where there is no display at all (over
+    // ssh, in a script, in a package build).
+    std::optional<StartRequest> request;
+    {
+        const QCoreApplication reader(argc, argv);
+        nameApplication();
+        request = readCommandLine(QCoreApplication::arguments());
+    }
+    if (request->exitCode) return *request->exitCode;
+    CMainApp app(argc, argv);
+    if (started) started();
+    return app.run(request->profile);
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tavimor"));
+    QCoreApplication::setApplicationVersion(textFromBytes(kApplicationVersion));
+}
+
 CMainApp::CMainApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("Tavimor"));
-    setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+    nameApplication();
     setWindowIcon(applicationIcon());
     // Ties the windows to the installed desktop entry, whose icon and name
     // desktops without window icons (Wayland ones) show in their task lists.
-    setDesktopFileName(QString::fromLatin1(kApplicationId));
+    setDesktopFileName(textFromBytes(kApplicationId));
 }
 
-int CMainApp::run() {
-    const StartRequest request = readCommandLine(arguments());
-    if (request.exitCode) return *request.exitCode;
+FormFolders CMainApp::formFolders() {
+    const QString profiles = QDir::currentPath() + QStringLiteral("/Profiles");
+    // An existing folder is fine, and a failure is left to the file dialogs,
+    // which cope with a missing start folder on their own.
+    QDir().mkdir(profiles);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return {profiles, pathFromText(data) / "recovery"};
+}
+
+int CMainApp::run(const QString& profile) {
     MessageBoxPrompts prompts;
-    CMainDialog dialog(prompts);
+    CMainDialog dialog(prompts, formFolders());
+    new ShellWindows(dialog);
     // Once the window shows, so that any message stands in front of it.
-    QTimer::singleShot(0, &dialog, [&] { dialog.openAtStart(request.profile); });
+    QTimer::singleShot(0, &dialog, [&] { dialog.openAtStart(profile); });
     dialog.exec();
     return 0;
 }

@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/main_dialog.h"
+#include "form/main_dialog.h"
 #include "qt_bench.h"
 
 namespace tavimor {
@@ -28,10 +28,10 @@ BENCHMARK(BM_EmptyDialogWithTabBar)->Unit(benchmark::kMillisecond);
 void BM_MainDialogStart(benchmark::State& state) {
     SilentPrompts prompts;
     for (auto _ : state) {
-        CMainDialog dialog(prompts, "127.0.0.1:9");
+        CMainDialog dialog(prompts, scratchFolders(), "127.0.0.1:9");
         dialog.show();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(dialog.tabBar()->currentIndex());
+        benchmark::DoNotOptimize(tabBarOf(dialog)->currentIndex());
     }
 }
 BENCHMARK(BM_MainDialogStart)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/main_dialog.h"
+#include "form/main_dialog.h"
 #include "qt_bench.h"
 
 namespace tavimor {
@@ -17,11 +17,11 @@ namespace {
 
 // Paints the picture control the way its window would, into an image.
 void paintPicture(const CMainDialog& dialog, QImage& into) {
-    dialog.control(ControlId::ScreenShotPicture)->render(&into);
+    control(dialog, ControlId::ScreenShotPicture)->render(&into);
 }
 
 QImage canvasFor(const CMainDialog& dialog) {
-    const QWidget* picture = dialog.control(ControlId::ScreenShotPicture);
+    const QWidget* picture = control(dialog, ControlId::ScreenShotPicture);
     QImage image(picture->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     return image;
@@ -42,8 +42,8 @@ constexpr ColourChange kChanges[] = {
 void BM_PreviewRedrawAfterAColourChange(benchmark::State& state) {
     const ColourChange& change = kChanges[state.range(0)];
     SilentPrompts prompts;
-    CMainDialog dialog(prompts, "127.0.0.1:9");
-    auto* box = qobject_cast<QComboBox*>(dialog.control(change.box));
+    CMainDialog dialog(prompts, scratchFolders(), "127.0.0.1:9");
+    auto* box = qobject_cast<QComboBox*>(control(dialog, change.box));
     const int first = box->findText(QString::fromLatin1(change.first));
     const int second = box->findText(QString::fromLatin1(change.second));
     QImage image = canvasFor(dialog);
@@ -60,7 +60,7 @@ BENCHMARK(BM_PreviewRedrawAfterAColourChange)->Arg(0)->Arg(1)->Unit(benchmark::k
 
 void BM_PreviewRepaintUnchanged(benchmark::State& state) {
     SilentPrompts prompts;
-    CMainDialog dialog(prompts, "127.0.0.1:9");
+    CMainDialog dialog(prompts, scratchFolders(), "127.0.0.1:9");
     QImage image = canvasFor(dialog);
     paintPicture(dialog, image);
     for (auto _ : state) {

@@ -8,8 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/main_dialog.h"
-#include "app/user_prompts.h"
+#include "form/main_dialog.h"
+#include "form/user_prompts.h"
 #include "profile/profile_fields.h"
 #include "profile/profile_file.h"
 #include "qt_bench.h"
@@ -55,8 +55,8 @@ void LoadLargestProfile(benchmark::State& state, bool spread) {
     PickingPrompts prompts(file);
     for (auto _ : state) {
         state.PauseTiming();
-        CMainDialog dialog(prompts, "127.0.0.1:9");
-        dialog.tabBar()->setCurrentIndex(spread ? 5 : 6);
+        CMainDialog dialog(prompts, scratchFolders(), "127.0.0.1:9");
+        tabBarOf(dialog)->setCurrentIndex(spread ? 5 : 6);
         dialog.show();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -3,7 +3,14 @@
 // Shared by the benchmarks that build dialogs (their main is
 // qt_bench_main.cpp).
 
-#include "app/user_prompts.h"
+#include <QDir>
+#include <QTabBar>
+
+#include "dialog_engine/tab_control.h"
+#include "dialog_engine/template_builder.h"
+#include "dialog_engine/text.h"
+#include "form/main_dialog.h"
+#include "form/user_prompts.h"
 
 namespace tavimor {
 
@@ -18,5 +25,19 @@ public:
     SaveChoice askToSaveChanges(QWidget*, const QString&) override { return SaveChoice::Discard; }
     bool askToRestore(QWidget*, const QString&) override { return false; }
 };
+
+inline QWidget* control(const QWidget& dialog, ControlId id) { return findControl(dialog, id); }
+
+inline QTabBar* tabBarOf(const QWidget& dialog) {
+    return qobject_cast<TabControl*>(findControl(dialog, ControlId::TabControl))->tabBar();
+}
+
+// The folders of the dialogs timed: in the scratch folder the benchmarks'
+// main works in, so a run leaves nothing among the user's own files.
+inline FormFolders scratchFolders() {
+    const QString here = QDir::currentPath();
+    QDir().mkdir(here + QStringLiteral("/Profiles"));
+    return {here + QStringLiteral("/Profiles"), pathFromText(here) / "recovery"};
+}
 
 }  // namespace tavimor

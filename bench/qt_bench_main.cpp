@@ -1,10 +1,8 @@
 // The main of the benchmarks that build dialogs: an application object on
-// the offscreen platform, and a scratch folder for the Profiles folder each
-// dialog makes and the recovery copies of the forms they change, so a run
-// leaves nothing where it was started or among the user's own copies.
+// the offscreen platform, working in a scratch folder that holds the folders
+// the dialogs are given (qt_bench.h).
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -14,7 +12,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.path()));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

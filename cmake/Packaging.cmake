@@ -7,11 +7,6 @@ set(tavimor_icon_svg ${PROJECT_SOURCE_DIR}/res/pictures/app-icon.svg)
 set(tavimor_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS tavimor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The HTTP module in a folder of the program's own under the library folder,
-# where the installed program's run path leads.
-set(tavimor_module_dir ${CMAKE_INSTALL_LIBDIR}/tavimor)
-install(TARGETS tavimor_http LIBRARY DESTINATION ${tavimor_module_dir})
-set_target_properties(tavimor PROPERTIES INSTALL_RPATH "$ORIGIN/../${tavimor_module_dir}")
 install(FILES ${tavimor_desktop_dir}/${TAVIMOR_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The release it names is the project's version, like the package's and the

@@ -27,11 +27,14 @@ endif()
 # sources, shows their headers as "<folder>/name.h" to itself and to whatever
 # links it, and to nothing else: its include path holds a link named after
 # the folder, never the repository's root, so including a layer that a target
-# does not link fails to build.
+# does not link fails to build. <folder> is the path from the repository's
+# root, so a layer in a sub-folder ("form/marks") is included as
+# "form/marks/name.h" and shows nothing of the folder above it.
 function(tavimor_layer target)
-    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
     set(root ${CMAKE_CURRENT_BINARY_DIR}/include)
-    file(MAKE_DIRECTORY ${root})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
     target_include_directories(${target} PUBLIC ${root})
     target_link_libraries(${target} PRIVATE tavimor_options)

@@ -1,7 +1,8 @@
 # The program's command line, run as a user runs it (cmake -P, with PROGRAM,
 # VERSION and WORK set): --help and --version answer and end with 0; an
 # unknown option or a second profile print the usage to the error output
-# and end with 2; a profile that cannot be loaded is refused with Load's
+# and end with 2; --help and --version answer with no display at all (no
+# X11, no Wayland, no platform named), and Qt's own options pass; a profile that cannot be loaded is refused with Load's
 # message, naming the file in full, while the window stays open.
 set(failures "")
 function(expect_run code out_pattern err_pattern)
@@ -18,6 +19,11 @@ expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom
 expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} --version)
 expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)
+set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+expect_run(0 "^Tavimor ${VERSION}\n$" "" ${no_display} ${PROGRAM} --version)
+expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\n" "" ${no_display} ${PROGRAM} --help)
+expect_run(2 "^$" "Unknown option 'bogus'" ${no_display} ${PROGRAM} --bogus)
+expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} -style Fusion -reverse --version)
 expect_run(2 "^$" "Only one profile can be opened at a time\\.\n\nUsage: " ${PROGRAM} a.dat b.dat)
 # Still running when the time limit ends it: the refusal did not end it.
 expect_run(124 "^$" "Cannot load the profile \"${WORK}/missing\\.dat\": there is no such file\\."

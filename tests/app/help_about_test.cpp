@@ -17,8 +17,9 @@
 
 #include "app/about_dialog.h"
 #include "app/help_window.h"
-#include "app/picture_control.h"
-#include "app/template_builder.h"
+#include "app/shell_windows.h"
+#include "dialog_engine/picture_control.h"
+#include "dialog_engine/template_builder.h"
 #include "qt_test_support.h"
 
 namespace tavimor {
@@ -46,7 +47,8 @@ QString firstVisibleHeading(const QTextBrowser* browser) {
 // to its section inside the window; and it closes when the dialog ends.
 TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
     RecordingPrompts prompts;
-    CMainDialog dialog{prompts, "127.0.0.1:9"};
+    CMainDialog dialog{prompts, testFolders(), "127.0.0.1:9"};
+    new ShellWindows(dialog);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -55,7 +57,7 @@ TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
         chooseTab(dialog, page);
         const bool byButton = page % 2 == 0;
         if (byButton) {
-            QTest::mouseClick(dialog.control(ControlId::HelpButton), Qt::LeftButton);
+            QTest::mouseClick(control(dialog, ControlId::HelpButton), Qt::LeftButton);
         } else {
             // Back in the dialog, which Help left behind the help window.
             dialog.activateWindow();
@@ -106,7 +108,8 @@ TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
 // focus and closes it, leaving the main dialog open.
 TEST(AboutFromContextMenu, OpensTheAboutBoxWhichOkCloses) {
     RecordingPrompts prompts;
-    CMainDialog dialog{prompts, "127.0.0.1:9"};
+    CMainDialog dialog{prompts, testFolders(), "127.0.0.1:9"};
+    new ShellWindows(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     QStringList menuEntries, texts;
@@ -135,7 +138,7 @@ TEST(AboutFromContextMenu, OpensTheAboutBoxWhichOkCloses) {
         return true;
     });
 
-    QWidget* welcomeText = dialog.control(ControlId::WelcomeText);
+    QWidget* welcomeText = control(dialog, ControlId::WelcomeText);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, welcomeText->rect().center(),
                                  welcomeText->mapToGlobal(welcomeText->rect().center()));
     QApplication::sendEvent(welcomeText, &rightClick);

@@ -71,7 +71,7 @@ TEST(ProfileCodec, UsesTheShortestLengthFormAndRoundTrips) {
         profile.logo_href = patternText(length);
         const std::string expected =
             std::string(6, '\0') + prefix + profile.logo_href + std::string(18, '\0');
-        EXPECT_TRUE(encodeProfile(profile).value() == expected) << "length " << length;
+        EXPECT_EQ(encodeProfile(profile).value(), expected) << "length " << length;
         EXPECT_EQ(decodeProfile(expected).value(), profile);
     }
 }

@@ -153,7 +153,7 @@ TEST_F(ProfileFile, WritesWholeFilesWithTheRightPermissions) {
         EXPECT_TRUE(fs::is_symlink(folder_ / name)) << name;
     }
     for (const char* name : {"new.dat", "shared.dat", "target.dat", "made.dat"}) {
-        EXPECT_TRUE(bytesOf(folder_ / name) == bytes) << name;
+        EXPECT_EQ(bytesOf(folder_ / name), bytes) << name;
     }
     EXPECT_EQ(contents().size(), 7u) << "a temporary file stayed";
 }
@@ -218,7 +218,7 @@ TEST_F(ProfileFile, AFailedWriteSaysWhyAndLeavesEveryFileAsItWas) {
             return failed ? failed->message : "no failure";
         });
         EXPECT_EQ(shown, "Cannot save the profile \"" + file.string() + "\": " + c.reason);
-        EXPECT_TRUE(contents() == before) << c.name;
+        EXPECT_EQ(contents(), before) << c.name;
     }
 }
 

@@ -117,7 +117,7 @@ TEST(RequestOnTheWire, ServiceReadsBackEveryValueAndOnlyTheExpectedHeaders) {
     }
     ASSERT_EQ(request.formPairsInOrder.size(), expected.size());
     for (const auto& [key, value] : request.formPairsInOrder) {
-        EXPECT_TRUE(expected[key] == value) << key << " arrived as \"" << value << '"';
+        EXPECT_EQ(expected[key], value) << key << " arrived as \"" << value << '"';
     }
 }
 

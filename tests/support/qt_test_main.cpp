@@ -4,26 +4,38 @@
 // discovery) gets it here too, so no display is ever needed.
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "app/main_app.h"
+#include "qt_test_support.h"
+
+namespace {
+
+QString& scratchPath() {
+    static QString path;
+    return path;
+}
+
+}  // namespace
+
+QString tavimor::testing_support::scratchFolder() { return scratchPath(); }
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Nothing a test does may reach the user's own folders and settings:
-    // the Profiles folder each dialog makes, and the data folder where the
-    // recovery copies go (home is where test mode puts it), are in a
-    // scratch folder that is removed afterwards.
-    QStandardPaths::setTestModeEnabled(true);
+    // The dialogs under test are given folders in here (testFolders()). Qt's
+    // own files (the file dialog's settings, caches) go here as well, so no
+    // test reaches the user's folders.
     const QTemporaryDir scratch;
-    if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
-    qputenv("HOME", QFile::encodeName(scratch.path()));
+    if (!scratch.isValid()) return 1;
+    scratchPath() = scratch.path();
+    for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        const QString folder = scratch.filePath(QString::fromLatin1(xdg).toLower());
+        QDir().mkpath(folder);
+        qputenv(xdg, QFile::encodeName(folder));
+    }
     tavimor::CMainApp app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    const int failed = RUN_ALL_TESTS();
-    QDir::setCurrent(QDir::tempPath());  // a folder being removed is no place to stand
-    return failed;
+    return RUN_ALL_TESTS();
 }

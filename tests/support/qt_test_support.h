@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QString>
@@ -23,8 +24,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_dialog.h"
-#include "app/user_prompts.h"
+#include "dialog_engine/tab_control.h"
+#include "dialog_engine/template_builder.h"
+#include "dialog_engine/text.h"
+#include "form/main_dialog.h"
+#include "form/user_prompts.h"
 #include "res/tab_pages.h"
 
 QT_BEGIN_NAMESPACE
@@ -145,23 +149,65 @@ inline void writeBytes(const QString& path, const std::string& bytes) {
     ASSERT_EQ(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
 }
 
+// The scratch folder the test program works in, removed when it ends.
+QString scratchFolder();
+
+// The folders a dialog under test keeps its files in: in the scratch folder,
+// shared by every dialog of the test program, as the program's are by every
+// instance.
+inline FormFolders testFolders() {
+    const QString profiles = scratchFolder() + QStringLiteral("/Profiles");
+    QDir().mkpath(profiles);
+    return {profiles, pathFromText(scratchFolder()) / "recovery"};
+}
+
+inline QString recoveryFolder() { return textFromPath(testFolders().recovery); }
+
+// A control of a dialog built from a template, by its id.
+inline QWidget* control(const QWidget& dialog, ControlId id) { return findControl(dialog, id); }
+
 template <class Widget>
-Widget* controlAs(const CMainDialog& dialog, ControlId id) {
-    return qobject_cast<Widget*>(dialog.control(id));
+Widget* controlAs(const QWidget& dialog, ControlId id) {
+    return qobject_cast<Widget*>(control(dialog, id));
+}
+
+inline QTabBar* tabBarOf(const QWidget& dialog) {
+    return controlAs<TabControl>(dialog, ControlId::TabControl)->tabBar();
+}
+
+// True while a submission waits for the service: the window shows the wait
+// cursor and takes no input but Cancel's.
+inline bool isSubmitting(const QWidget&) {
+    return QApplication::overrideCursor() &&
+           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+// Whether closing `dialog` now would ask about unsaved changes. The question
+// is answered Cancel and forgotten, so a changed form stays open and the
+// prompts' record is as it was; an unchanged one closes.
+inline bool asksBeforeClosing(CMainDialog& dialog, RecordingPrompts& prompts) {
+    const std::size_t before = prompts.questions.size();
+    std::deque<SaveChoice> queued;
+    queued.swap(prompts.saveChoices);
+    dialog.reject();
+    const bool asked = prompts.questions.size() > before;
+    prompts.questions.resize(before);
+    prompts.saveChoices.swap(queued);
+    return asked;
 }
 
 // The edit line of a field: a line edit's own, or a combo box's.
-inline QLineEdit* editLine(const CMainDialog& dialog, ControlId id) {
-    QWidget* field = dialog.control(id);
+inline QLineEdit* editLine(const QWidget& dialog, ControlId id) {
+    QWidget* field = control(dialog, id);
     if (auto* combo = qobject_cast<QComboBox*>(field)) return combo->lineEdit();
     return qobject_cast<QLineEdit*>(field);
 }
 
 // What a field shows, and putting text into it as a paste would.
-inline QString controlText(const CMainDialog& dialog, ControlId id) {
+inline QString controlText(const QWidget& dialog, ControlId id) {
     return editLine(dialog, id)->text();
 }
-inline void setControlText(const CMainDialog& dialog, ControlId id, const QString& text) {
+inline void setControlText(const QWidget& dialog, ControlId id, const QString& text) {
     editLine(dialog, id)->setText(text);
 }
 
@@ -182,7 +228,7 @@ inline std::set<ControlId> visiblePageControls(const CMainDialog& dialog) {
     std::set<ControlId> visible;
     for (int page = 0; page < kTabPageCount; ++page) {
         for (ControlId id : pageControls(page)) {
-            if (dialog.control(id)->isVisibleTo(&dialog)) visible.insert(id);
+            if (control(dialog, id)->isVisibleTo(&dialog)) visible.insert(id);
         }
     }
     return visible;
@@ -217,13 +263,14 @@ Window* modalOf() {
 
 // Clicks Submit and waits until the answer has been shown.
 inline bool submitAndWait(CMainDialog& dialog) {
-    QTest::mouseClick(dialog.control(ControlId::SubmitButton), Qt::LeftButton);
-    return QTest::qWaitFor([&] { return !dialog.isSubmitting(); }, 20000);
+    QTest::mouseClick(control(dialog, ControlId::SubmitButton), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return !isSubmitting(dialog); }, 20000);
 }
 
 // Clicks the tab of `page`, as a user picks a page.
 inline void chooseTab(const CMainDialog& dialog, int page) {
-    QTest::mouseClick(dialog.tabBar(), Qt::LeftButton, {}, dialog.tabBar()->tabRect(page).center());
+    QTest::mouseClick(tabBarOf(dialog), Qt::LeftButton, {},
+                      tabBarOf(dialog)->tabRect(page).center());
 }
 
 }  // namespace tavimor::testing_support

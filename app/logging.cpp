@@ -1,8 +1,0 @@
-#include "app/logging.h"
-
-namespace tavimor {
-
-Q_LOGGING_CATEGORY(lcSubmit, "tavimor.submit")
-Q_LOGGING_CATEGORY(lcProfile, "tavimor.profile")
-
-}  // namespace tavimor

@@ -1,0 +1,157 @@
+#include "dialog_engine/template_builder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "dialog_engine/group_frame.h"
+#include "dialog_engine/picture_control.h"
+#include "dialog_engine/tab_control.h"
+#include "dialog_engine/template_layout.h"
+#include "dialog_engine/text.h"
+#include "res/combo_lists.h"
+
+namespace tavimor {
+namespace {
+
+Qt::Alignment alignmentOf(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// Qt's line edits stop at 32767 characters unless told otherwise; a field
+// holds whatever it is given, whatever its length.
+constexpr int kUnlimitedLength = INT_MAX;
+
+QWidget* makeEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(kUnlimitedLength);
+    return edit;
+}
+
+QWidget* makeCombo(const DialogControl& control, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(control.editableDropDown);
+    if (QLineEdit* line = combo->lineEdit()) {
+        line->setMaxLength(kUnlimitedLength);
+        // Typed text stays exactly as typed: no entry is added to the list,
+        // and without a completer nothing is filled in, and no entry that
+        // differs only in case ("Html Support", "HTML Support") replaces it.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+    }
+
+    QStringList entries;
+    for (std::string_view entry : comboEntries(control.id)) entries.append(textFromBytes(entry));
+    if (control.sorted) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QWidget* makeControl(const DialogControl& control, QWidget* parent) {
+    const QString caption = textFromBytes(control.caption);
+    switch (control.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true);
+        button->setDefault(control.defaultButton);
+        return button;
+    }
+    case ControlKind::TabControl:
+        return new TabControl(parent);
+    case ControlKind::Text: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignmentOf(control.align));
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::Edit:
+        return makeEdit(parent);
+    case ControlKind::GroupBox:
+        return new GroupFrame(caption, parent);
+    case ControlKind::ComboBox:
+        return makeCombo(control, parent);
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+        return new PictureControl(control.picture, parent);
+    }
+    return new QWidget(parent);
+}
+
+}  // namespace
+
+QString controlObjectName(ControlId id) { return QString::number(static_cast<int>(id)); }
+
+QWidget* findControl(const QWidget& dialog, ControlId id) {
+    return dialog.findChild<QWidget*>(controlObjectName(id), Qt::FindDirectChildrenOnly);
+}
+
+std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
+                                              const DialogTemplate& dialogTemplate) {
+    dialog->setWindowTitle(textFromBytes(dialogTemplate.caption));
+
+    std::vector<QWidget*> widgets;
+    widgets.reserve(dialogTemplate.controls.size());
+    QWidget* previousTabStop = nullptr;
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* widget = makeControl(control, dialog);
+        widget->setObjectName(controlObjectName(control.id));
+        QWidget* focusTarget = widget;
+        if (auto* tabs = qobject_cast<TabControl*>(widget)) focusTarget = tabs->tabBar();
+        if (control.tabStop || control.kind == ControlKind::TabControl) {
+            // The tab control joins the Tab chain too, at its template place,
+            // so keyboard users can reach it and change pages with the arrows.
+            focusTarget->setFocusPolicy(Qt::StrongFocus);
+            if (previousTabStop) QWidget::setTabOrder(previousTabStop, focusTarget);
+            previousTabStop = focusTarget;
+        } else if (focusTarget->focusPolicy() & Qt::TabFocus) {
+            focusTarget->setFocusPolicy(Qt::ClickFocus);
+        }
+        if (!control.visibleAtStart) widget->hide();
+        widgets.push_back(widget);
+    }
+
+    // Labels announce and give focus to the field the template pairs them with.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const ControlId buddyId = dialogTemplate.controls[i].buddy;
+        if (buddyId == ControlId::None) continue;
+        auto* label = qobject_cast<QLabel*>(widgets[i]);
+        for (std::size_t j = 0; j < widgets.size(); ++j) {
+            if (label && dialogTemplate.controls[j].id == buddyId) label->setBuddy(widgets[j]);
+        }
+    }
+
+    // Group boxes and the tab control only frame other controls: beneath
+    // everything else they neither cover those controls nor catch their clicks.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (dialogTemplate.controls[i].kind == ControlKind::GroupBox) widgets[i]->lower();
+    }
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (dialogTemplate.controls[i].kind == ControlKind::TabControl) widgets[i]->lower();
+    }
+
+    (new TemplateLayout(dialog, dialogTemplate, widgets))->place();
+    return widgets;
+}
+
+}  // namespace tavimor

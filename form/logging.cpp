@@ -1,0 +1,8 @@
+#include "form/logging.h"
+
+namespace tavimor {
+
+Q_LOGGING_CATEGORY(lcSubmit, "tavimor.submit")
+Q_LOGGING_CATEGORY(lcProfile, "tavimor.profile")
+
+}  // namespace tavimor
