@@ -24,6 +24,7 @@ public:
     bool askYesNo(QWidget*, const QString&) override { return false; }
     SaveChoice askToSaveChanges(QWidget*, const QString&) override { return SaveChoice::Discard; }
     bool askToRestore(QWidget*, const QString&) override { return false; }
+    bool askToSendAnyway(QWidget*, const QString&) override { return true; }
 };
 
 inline QWidget* control(const QWidget& dialog, ControlId id) { return findControl(dialog, id); }

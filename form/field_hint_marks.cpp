@@ -73,6 +73,17 @@ FieldHintMarks::FieldHintMarks(const FormBinding& form, TabControl& tabs, QObjec
     }
 }
 
+std::vector<FieldHintMarks::Marked> FieldHintMarks::marked() const {
+    std::vector<Marked> marked;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const Field& field = fields_[i];
+        if (!shown_[i].isEmpty()) {
+            marked.push_back({field.member, field.label, shown_[i], field.page, field.line});
+        }
+    }
+    return marked;
+}
+
 void FieldHintMarks::showAll() {
     const std::vector<FieldHint> hints = hintsFor(form_);
     for (std::size_t i = 0; i < fields_.size(); ++i) show(i, wordsFor(hints, fields_[i].member));

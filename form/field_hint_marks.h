@@ -48,6 +48,17 @@ public:
     // Shows the hint of every field that has one, as after a Load or Submit.
     void showAll();
 
+    // A field that shows a hint now.
+    struct Marked {
+        std::string SiteProfile::*member;
+        QString label;
+        QString words;
+        int page;
+        QLineEdit* line;
+    };
+    // The fields that show a hint, in the form's order.
+    std::vector<Marked> marked() const;
+
 private:
     void fieldChanged(std::size_t index);
     void fieldLeft(std::size_t index);

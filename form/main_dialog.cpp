@@ -18,8 +18,10 @@
 #include "form/colour_swatches.h"
 #include "form/field_hint_marks.h"
 #include "form/profile_actions.h"
+#include "form/send_question.h"
 #include "form/submission.h"
 #include "form/unsaved_work.h"
+#include "form/user_prompts.h"
 #include "res/colour_roles.h"
 #include "res/form_fields.h"
 #include "res/tab_pages.h"
@@ -147,8 +149,21 @@ void CMainDialog::showPage(int page) {
 void CMainDialog::OnSubmit() {
     if (submission_->isRunning()) return;
     hints_->showAll();
+    if (!mayBeSent()) return;
     form_.copyControlsToProfile();
     submission_->start(form_.profile());
+}
+
+// A form with marked fields is sent only when the user says so; going back
+// shows the first field listed, ready for typing.
+bool CMainDialog::mayBeSent() {
+    const std::vector<FieldHintMarks::Marked> marked = inQuestionOrder(hints_->marked());
+    if (marked.empty() || prompts_.askToSendAnyway(this, questionBeforeSending(marked))) {
+        return true;
+    }
+    tabBar()->setCurrentIndex(marked.front().page);
+    marked.front().line->setFocus();
+    return false;
 }
 
 void CMainDialog::OnSave() { profiles_->save(); }

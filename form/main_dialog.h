@@ -94,6 +94,7 @@ private:
     QTabBar* tabBar() const;
     void showPage(int page);
     void showColoursAsSent();
+    bool mayBeSent();
 
     UserPrompts& prompts_;
     FormBinding form_;

@@ -117,4 +117,15 @@ bool MessageBoxPrompts::askToRestore(QWidget* parent, const QString& question) {
     return box.clickedButton() == restore;
 }
 
+bool MessageBoxPrompts::askToSendAnyway(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, kTitle, question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* send = box.addButton(QStringLiteral("&Send Anyway"), QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(QStringLiteral("&Go Back"), QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() == send;
+}
+
 }  // namespace tavimor

@@ -40,6 +40,10 @@ public:
 
     // A modal question answered Restore (true) or Discard.
     virtual bool askToRestore(QWidget* parent, const QString& question) = 0;
+
+    // A modal question answered Send Anyway (true) or Go Back, the default
+    // and what Escape does.
+    virtual bool askToSendAnyway(QWidget* parent, const QString& question) = 0;
 };
 
 // The real prompts: Qt's standard boxes, titled with the application's name,
@@ -54,6 +58,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& question) override;
     SaveChoice askToSaveChanges(QWidget* parent, const QString& question) override;
     bool askToRestore(QWidget* parent, const QString& question) override;
+    bool askToSendAnyway(QWidget* parent, const QString& question) override;
 };
 
 // Which of the two file dialogs a prompt is.

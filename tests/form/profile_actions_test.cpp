@@ -181,6 +181,7 @@ TEST_F(ProfileFiles, LoadShowsEveryTextRightAndAnUneditedProfileSavesBackByteFor
     CMainDialog sender{prompts, testFolders(), service.hostAndPort()};
     prompts.filesToPick.push_back(path("site.dat"));
     sender.OnLoad();
+    prompts.answers = {true};  // sent anyway, its odd texts pointed at
     ASSERT_TRUE(submitAndWait(sender));
     const auto requests = service.requests();
     ASSERT_EQ(requests.size(), 1u);

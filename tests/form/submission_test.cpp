@@ -14,7 +14,9 @@
 #include <string>
 
 #include "qt_test_support.h"
+#include "res/form_fields.h"
 #include "standin_service.h"
+#include "submit/form_body.h"
 
 namespace tavimor {
 namespace {
@@ -58,6 +60,7 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     }
     auto* active = controlAs<QComboBox>(dialog, ActiveLinkColourCombo);
     active->setCurrentIndex(active->findText("Red"));
+    prompts.answers = {true, true, true, true};  // sent anyway: the link has no address
     ASSERT_TRUE(submitAndWait(dialog));
 
     const std::vector<standin::RecordedRequest> requests = service.requests();
@@ -196,6 +199,46 @@ TEST_F(Submission, CancelEscapeOrClosingStopsItAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     waiting.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// A form with marked fields asks once before anything is sent, the e-mail
+// first; Go Back sends nothing and shows the first field listed, ready for
+// typing; Send Anyway sends the body the form gives, byte for byte. A form
+// with no marked field asks nothing.
+TEST_F(Submission, AsksOnceBeforeAMarkedFormIsSent) {
+    using enum ControlId;
+    setControlText(dialog, BackgroundColourCombo, "Wheet");
+    setControlText(dialog, EmailEdit, "ann.example.com");
+    prompts.answers = {false};
+    QTest::mouseClick(control(dialog, SubmitButton), Qt::LeftButton);
+    EXPECT_EQ(prompts.questions,
+              std::vector<QString>{
+                  "Some fields may be mistyped:\n\n"
+                  "Email: This does not look like an e-mail address, such as jane@example.com. "
+                  "The code for your search box is sent to this address.\n"
+                  "Background Color: The service does not know this colour and will use White "
+                  "(#FFFFFF) instead.\n\n"
+                  "Do you want to send the form anyway?"});
+    EXPECT_FALSE(isSubmitting(dialog));
+    EXPECT_EQ(tabBarOf(dialog)->currentIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), control(dialog, EmailEdit));
+    EXPECT_TRUE(control(dialog, EmailEdit)->isVisible());
+
+    prompts.answers = {true};
+    ASSERT_TRUE(submitAndWait(dialog));
+    ASSERT_EQ(service.requests().size(), 1u) << "Go Back sent the form";
+    SiteProfile sent;
+    for (const FormField& field : kFormFields) sent.*field.member = field.startText;
+    sent.bg_colour = "Wheet";
+    sent.email = "ann.example.com";
+    EXPECT_EQ(service.requests()[0].body, BuildRegistrationBody(sent));
+    EXPECT_EQ(prompts.questions.size(), 2u);
+
+    setControlText(dialog, BackgroundColourCombo, "Wheat");
+    setControlText(dialog, EmailEdit, "ann@example.com");
+    ASSERT_TRUE(submitAndWait(dialog));
+    EXPECT_EQ(prompts.questions.size(), 2u) << "a form with no marked field asked";
+    EXPECT_EQ(service.requests().size(), 2u);
 }
 
 }  // namespace

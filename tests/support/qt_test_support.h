@@ -109,6 +109,9 @@ public:
     bool askToRestore(QWidget* parent, const QString& question) override {
         return askYesNo(parent, question);
     }
+    bool askToSendAnyway(QWidget* parent, const QString& question) override {
+        return askYesNo(parent, question);
+    }
     SaveChoice askToSaveChanges(QWidget*, const QString& question) override {
         questions.push_back(question);
         if (saveChoices.empty()) return SaveChoice::Cancel;
