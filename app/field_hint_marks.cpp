@@ -13,6 +13,7 @@
 #include "app/form_text.h"
 #include "app/picture_control.h"
 #include "app/tab_control.h"
+#include "app/translated_text.h"
 #include "submit/field_hints.h"
 
 namespace tavimor {
@@ -20,7 +21,7 @@ namespace {
 
 QString wordsFor(const std::vector<FieldHint>& hints, std::string SiteProfile::*member) {
     for (const FieldHint& hint : hints) {
-        if (hint.field == member) return textFromBytes(hint.words);
+        if (hint.field == member) return translated(hint.words);
     }
     return {};
 }

@@ -24,6 +24,7 @@
 #include "app/picture_control.h"
 #include "app/tab_control.h"
 #include "app/template_builder.h"
+#include "app/translated_text.h"
 #include "app/user_prompts.h"
 #include "res/colour_roles.h"
 #include "res/dialog_templates.h"
@@ -168,7 +169,7 @@ void CMainDialog::setStartTexts() {
 void CMainDialog::setAccessibleLabels() {
     for (const FormField& field : kFormFields) {
         QWidget* widget = control(field.control);
-        const QString label = textFromBytes(fieldLabel(field.member));
+        const QString label = translated(fieldLabel(field.member));
         widget->setAccessibleName(label);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // On Linux a screen reader is told an editable combo box's text in
@@ -205,7 +206,7 @@ void CMainDialog::pointAtMistakes() {
     std::vector<FieldHintMarks::Field> fields;
     for (const FormField& field : kFormFields) {
         fields.push_back({field.member, control(field.control), editLine(field.control),
-                          textFromBytes(fieldLabel(field.member)), pageOf(field.control)});
+                          translated(fieldLabel(field.member)), pageOf(field.control)});
     }
     hints_ = new FieldHintMarks(std::move(fields),
                                 *qobject_cast<TabControl*>(control(ControlId::TabControl)), this);
@@ -291,8 +292,8 @@ void CMainDialog::finishSubmission() {
     } else if (result.idCodeReply.empty()) {
         qCWarning(lcSubmit) << "the service's reply held no line with the ID code";
     }
-    ReportRegistrationOutcome(result, [this](const std::string& text) {
-        prompts_.showMessage(this, textFromBytes(text));
+    ReportRegistrationOutcome(result, [this](const TranslatableText& text) {
+        prompts_.showMessage(this, translated(text));
     });
 }
 

@@ -19,6 +19,7 @@
 #include "app/logging.h"
 #include "app/main_dialog.h"
 #include "app/profile_naming.h"
+#include "app/translated_text.h"
 #include "app/user_prompts.h"
 #include "profile/profile_file.h"
 
@@ -35,9 +36,9 @@ std::filesystem::path asPath(const QString& file) {
 
 // Logs the detail behind a failure and returns the sentence for the user.
 QString reportedFailure(const ProfileFileError& error) {
-    const QString message = QString::fromLocal8Bit(error.message);
-    qCWarning(lcProfile).noquote() << message << QString::fromLocal8Bit(error.detail);
-    return message;
+    qCWarning(lcProfile).noquote()
+        << QString::fromLocal8Bit(error.message.english()) << QString::fromLocal8Bit(error.detail);
+    return translated(error.message);
 }
 
 // The first local file among what is dragged, or an empty string: only a

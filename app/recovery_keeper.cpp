@@ -56,7 +56,7 @@ void RecoveryKeeper::write() {
         // Once per run of failures: the next edit would only say it again.
         if (failure && !failing_) {
             qCWarning(lcProfile).noquote() << "the recovery copy could not be written:"
-                                           << QString::fromLocal8Bit(failure->message)
+                                           << QString::fromLocal8Bit(failure->message.english())
                                            << QString::fromLocal8Bit(failure->detail);
         }
         failing_ = failure.has_value();

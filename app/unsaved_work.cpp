@@ -91,7 +91,7 @@ void CMainDialog::offerRecovery() {
     if (!form) {
         // Offering what cannot be restored would only puzzle the user.
         qCWarning(lcProfile).noquote() << "removed a recovery copy that cannot be read:"
-                                       << QString::fromLocal8Bit(form.error().message)
+                                       << QString::fromLocal8Bit(form.error().message.english())
                                        << QString::fromLocal8Bit(form.error().detail);
         orphan->remove();
         return;
