@@ -3,6 +3,7 @@
 # CMakePresets.json) and builds incrementally.
 #
 #   make run     build and start the app
+#   make translations   refresh the translation files from the sources
 #   make check   build and run the main tree's tests: the edit-build-test loop
 #   make test    everything CI checks: warnings as errors, the core under the
 #                sanitizers, a short run of each fuzz target, the whole suite
@@ -32,7 +33,7 @@ define configure
 endef
 
 .PHONY: all deps build check test run bench clean format
-.PHONY: asan-build asan-test fuzz-build fuzz-smoke fuzz demo screenshots package
+.PHONY: asan-build asan-test fuzz-build fuzz-smoke fuzz demo screenshots package translations
 
 all: build
 
@@ -110,6 +111,13 @@ demo: deps
 	cmake --preset demo -B $(DEMO_DIR) -DTAVIMOR_REGISTRATION_HOST=127.0.0.1:$(DEMO_PORT)
 	cmake --build $(DEMO_DIR) -j $(JOBS) --target tavimor tavimor-standin
 	scripts/demo $(DEMO_DIR) $(DEMO_PORT)
+
+# Brings the translation files in i18n/ up to date with the texts of the
+# sources (lupdate, with texts no longer there dropped); then translate what
+# is new or unfinished, e.g. in Qt Linguist.
+translations: deps
+	$(call configure,default,$(BUILD_DIR),$(CMAKE_FLAGS))
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # Every page of the dialog, drawn without a display, into docs/screenshots/.
 screenshots: build

@@ -9,13 +9,13 @@
 
 #include <algorithm>
 
+#include "app/help_document.h"
 #include "dialog_engine/text.h"
 #include "res/tab_pages.h"
 
 namespace tavimor {
 namespace {
 
-constexpr auto kHelpDocument = ":/help/help.html";
 constexpr auto kTopOfHelp = "top";
 
 }  // namespace
@@ -38,7 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     browser_->setOpenExternalLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
 
-    QFile document(textFromBytes(kHelpDocument));
+    QFile document(helpDocumentPath());
     if (document.open(QIODevice::ReadOnly)) {
         const QByteArray html = document.readAll();
         browser_->setHtml(textFromBytes({html.constData(), static_cast<std::size_t>(html.size())}));

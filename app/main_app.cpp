@@ -9,6 +9,7 @@
 #include "app/app_identity.h"
 #include "app/command_line.h"
 #include "app/shell_windows.h"
+#include "app/translations.h"
 #include "dialog_engine/picture_control.h"
 #include "dialog_engine/text.h"
 #include "form/main_dialog.h"
@@ -22,8 +23,10 @@ int runProgram(int& argc, char** argv, const std::function<void()>& started) {
     // ssh, in a script, in a package build).
     std::optional<StartRequest> request;
     {
-        const QCoreApplication reader(argc, argv);
+        QCoreApplication reader(argc, argv);
         nameApplication();
+        // The help speaks the desktop's language, as the window would.
+        installTranslators(reader);
         request = readCommandLine(QCoreApplication::arguments());
     }
     if (request->exitCode) return *request->exitCode;
@@ -39,6 +42,7 @@ void nameApplication() {
 
 CMainApp::CMainApp(int& argc, char** argv) : QApplication(argc, argv) {
     nameApplication();
+    installTranslators(*this);
     setWindowIcon(applicationIcon());
     // Ties the windows to the installed desktop entry, whose icon and name
     // desktops without window icons (Wayland ones) show in their task lists.

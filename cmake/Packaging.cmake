@@ -64,4 +64,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # in libqt6svg6 itself, which the program links and so depends on already.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own translations, found at run time too: without them the program's
+# words are translated and Qt's dialogs and buttons stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

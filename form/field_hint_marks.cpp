@@ -13,6 +13,7 @@
 #include "dialog_engine/picture_control.h"
 #include "dialog_engine/tab_control.h"
 #include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "form/form_binding.h"
 #include "profile/profile_fields.h"
 #include "res/form_fields.h"
@@ -24,7 +25,7 @@ namespace {
 
 QString wordsFor(const std::vector<FieldHint>& hints, std::string SiteProfile::*member) {
     for (const FieldHint& hint : hints) {
-        if (hint.field == member) return textFromBytes(hint.words);
+        if (hint.field == member) return translated(hint.words);
     }
     return {};
 }
@@ -33,7 +34,7 @@ std::vector<FieldHintMarks::Field> fieldsOf(const FormBinding& form) {
     std::vector<FieldHintMarks::Field> fields;
     for (const FormField& field : kFormFields) {
         fields.push_back({field.member, form.control(field.control), form.editLine(field.control),
-                          textFromBytes(fieldLabel(field.member)), pageOf(field.control)});
+                          translated(fieldLabel(field.member)), pageOf(field.control)});
     }
     return fields;
 }

@@ -8,6 +8,7 @@
 
 #include "dialog_engine/template_builder.h"
 #include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "profile/profile_fields.h"
 #include "res/dialog_templates.h"
 #include "res/form_fields.h"
@@ -71,7 +72,7 @@ void FormBinding::showStartTexts() {
 void FormBinding::nameFieldsForScreenReaders() {
     for (const FormField& field : kFormFields) {
         QWidget* widget = control(field.control);
-        const QString label = textFromBytes(fieldLabel(field.member));
+        const QString label = translated(fieldLabel(field.member));
         widget->setAccessibleName(label);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // On Linux a screen reader is told an editable combo box's text in

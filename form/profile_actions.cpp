@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "form/busy_scope.h"
 #include "form/form_binding.h"
 #include "form/logging.h"
@@ -28,9 +29,9 @@ const QString kLoadFilterLabel = QStringLiteral("Data Files (*.dat)");
 
 // Logs the detail behind a failure and returns the sentence for the user.
 QString reportedFailure(const ProfileFileError& error) {
-    const QString message = textFromBytes(error.message);
-    qCWarning(lcProfile).noquote() << message << textFromBytes(error.detail);
-    return message;
+    qCWarning(lcProfile).noquote() << textFromBytes(error.message.english())
+                                   << textFromBytes(error.detail);
+    return translated(error.message);
 }
 
 // The first local file among what is dragged, or an empty string: only a

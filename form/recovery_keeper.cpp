@@ -49,7 +49,7 @@ void RecoveryKeeper::write() {
         // Once per run of failures: the next edit would only say it again.
         if (failure && !failing_) {
             qCWarning(lcProfile).noquote()
-                << "the recovery copy could not be written:" << textFromBytes(failure->message)
+                << "the recovery copy could not be written:" << textFromBytes(failure->message.english())
                 << textFromBytes(failure->detail);
         }
         failing_ = failure.has_value();

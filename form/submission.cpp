@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "form/logging.h"
 #include "form/user_prompts.h"
 #include "profile/profile_fields.h"
@@ -87,8 +88,8 @@ void Submission::finish() {
     } else if (result.idCodeReply.empty()) {
         qCWarning(lcSubmit) << "the service's reply held no line with the ID code";
     }
-    ReportRegistrationOutcome(result, [this](const std::string& text) {
-        prompts_.showMessage(window_, textFromBytes(text));
+    ReportRegistrationOutcome(result, [this](const TranslatableText& text) {
+        prompts_.showMessage(window_, translated(text));
     });
     emit finished();
 }

@@ -79,7 +79,7 @@ bool UnsavedWork::offerRecovery() {
     if (!copy) {
         // Offering what cannot be restored would only puzzle the user.
         qCWarning(lcProfile).noquote()
-            << "removed a recovery copy that cannot be read:" << textFromBytes(copy.error().message)
+            << "removed a recovery copy that cannot be read:" << textFromBytes(copy.error().message.english())
             << textFromBytes(copy.error().detail);
         orphan->remove();
         return false;

@@ -49,12 +49,6 @@ std::uint32_t readLittleEndian(const unsigned char* bytes, int count) {
     return value;
 }
 
-// What a message calls a field: the words the form labels it with, which a
-// user can find on the screen.
-std::string fieldAsShown(std::size_t index) {
-    return "the field \"" + std::string(kProfileFields[index].label) + '"';
-}
-
 // What the log is told about a field: its number and key, for whoever reads
 // the file with a hex viewer.
 std::string fieldForLog(std::size_t index) {
@@ -105,10 +99,13 @@ ProfileResult<std::string> encodeProfile(const SiteProfile& profile) {
     }
     // The limit also keeps every length within the 32-bit prefix.
     if (total > kMaxProfileFileSize) {
-        return ProfileFileError{"it would be " + std::to_string(total) +
-                                    " bytes long, more than the " +
-                                    detail::maxProfileFileSizeText() + " a profile file can be",
-                                {}};
+        return ProfileFileError{
+            //: %1 is the size in bytes; %2 the largest a profile can be, such as "2 MiB".
+            {TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                    "it would be %1 bytes long, more than the %2 a profile file "
+                                    "can be"),
+             {std::to_string(total), detail::maxProfileFileSizeText()}},
+            {}};
     }
     std::string out;
     out.reserve(static_cast<std::size_t>(total));
@@ -124,8 +121,10 @@ ProfileResult<SiteProfile> decodeProfile(std::string_view bytes) {
     MemorySource source(bytes);
     ProfileResult<SiteProfile> result = detail::decodeProfileFrom(source, bytes.size());
     if (result) return result;
-    return ProfileFileError{"The profile is incomplete: " + result.error().message + ".",
-                            result.error().detail};
+    return ProfileFileError{
+        {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "The profile is incomplete: %1."),
+         {result.error().message}},
+        result.error().detail};
 }
 
 namespace detail {
@@ -139,12 +138,16 @@ ProfileResult<SiteProfile> decodeProfileFrom(ProfileByteSource& source, std::uin
     Cursor at{source, size, 0, {}};
     for (std::size_t index = 0; index < kProfileFields.size(); ++index) {
         const std::uint64_t start = at.offset;
-        // Every way of falling short says the same to the user; the log gets
-        // the numbers.
+        // Every way of falling short says the same to the user, naming the
+        // field by the words the form labels it with, which a user can find
+        // on the screen; the log gets the numbers.
         const auto cut = [&](bool before, const std::string& how) {
             return ProfileFileError{
-                std::string(before ? "it ends before " : "it ends in the middle of ") +
-                    fieldAsShown(index),
+                //: %1 is the field's label as the form shows it.
+                {before ? TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it ends before the field \"%1\"")
+                        : TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                                 "it ends in the middle of the field \"%1\""),
+                 {TranslatableText(kProfileFields[index].label)}},
                 fieldForLog(index) + " at offset " + std::to_string(start) + ": " + how};
         };
         if (at.left() == 0)

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "profile/site_profile.h"
+#include "profile/translatable_text.h"
 
 namespace tavimor {
 
@@ -19,8 +20,8 @@ inline constexpr std::uint64_t kMaxProfileFileSize = 2 * 1024 * 1024;
 
 // Why a profile could not be written or read.
 struct ProfileFileError {
-    std::string message;  // one complete sentence that can be shown to the user as it is
-    std::string detail;   // for the log: byte counts, system calls and the system's words
+    TranslatableText message;  // one complete sentence that can be shown to the user as it is
+    std::string detail;        // for the log, untranslated: byte counts, calls, the system's words
 };
 
 // Either a value or the reason there is none. Asking a failed result for its

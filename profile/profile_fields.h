@@ -5,16 +5,18 @@
 #include <string_view>
 
 #include "profile/site_profile.h"
+#include "profile/translatable_text.h"
 
 namespace tavimor {
 
 // One field of SiteProfile: its name, which is also its form key, and the
 // words the form labels it with, which a message about the field (and a
-// screen reader) calls it by.
+// screen reader) calls it by. The key is data the service reads; the label
+// is translated.
 struct ProfileField {
     std::string_view key;
     std::string SiteProfile::*member;
-    std::string_view label;
+    MarkedText label;
 };
 
 inline constexpr std::size_t kProfileFieldCount = 25;
@@ -24,6 +26,6 @@ inline constexpr std::size_t kProfileFieldCount = 25;
 extern const std::array<ProfileField, kProfileFieldCount> kProfileFields;
 
 // The label of the field `member`.
-std::string_view fieldLabel(std::string SiteProfile::*member);
+TranslatableText fieldLabel(std::string SiteProfile::*member);
 
 }  // namespace tavimor

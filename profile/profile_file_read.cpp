@@ -55,13 +55,17 @@ private:
         } while (n < 0 && errno == EINTR);
         if (n < 0) {
             const int error = errno;
-            return ProfileFileError{"reading it failed (" + systemText(error) + ")",
-                                    callFailed("read", path_, error)};
+            return ProfileFileError{
+                //: %1 is the system's words for the error.
+                {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "reading it failed (%1)"),
+                 {systemText(error)}},
+                callFailed("read", path_, error)};
         }
         // The size was taken when the file was opened; someone cut it since.
         if (n == 0) {
-            return ProfileFileError{"it became shorter while it was being read",
-                                    "read(\"" + path_ + "\"): end of file before the size it had"};
+            return ProfileFileError{
+                TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it became shorter while it was being read"),
+                "read(\"" + path_ + "\"): end of file before the size it had"};
         }
         got = static_cast<std::size_t>(n);
         return std::nullopt;
@@ -74,16 +78,17 @@ private:
     std::size_t end_ = 0;
 };
 
-std::string openFailure(int error) {
+TranslatableText openFailure(int error) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return "there is no such file";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile", "there is no such file");
     case EACCES:
     case EPERM:
-        return "you have no permission to read it";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile", "you have no permission to read it");
     default:
-        return "it cannot be opened (" + systemText(error) + ")";
+        return {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it cannot be opened (%1)"),
+                {systemText(error)}};
     }
 }
 
@@ -93,17 +98,28 @@ std::optional<ProfileFileError> checkOpenedFile(int fd, const std::string& path,
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
-        return ProfileFileError{"its size cannot be read (" + systemText(error) + ")",
-                                callFailed("fstat", path, error)};
+        return ProfileFileError{
+            {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "its size cannot be read (%1)"),
+             {systemText(error)}},
+            callFailed("fstat", path, error)};
     }
-    if (S_ISDIR(info.st_mode)) return ProfileFileError{"it is a folder, not a file", {}};
-    if (!S_ISREG(info.st_mode)) return ProfileFileError{"it is not a regular file", {}};
+    if (S_ISDIR(info.st_mode)) {
+        return ProfileFileError{TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it is a folder, not a file"),
+                                {}};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return ProfileFileError{TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it is not a regular file"),
+                                {}};
+    }
     size = static_cast<std::uint64_t>(info.st_size);
     if (size > kMaxProfileFileSize) {
-        return ProfileFileError{"it is " + std::to_string(size) + " bytes long, more than the " +
-                                    detail::maxProfileFileSizeText() +
-                                    " a profile file can be, so it was not read",
-                                {}};
+        return ProfileFileError{
+            //: %1 is the file's size in bytes; %2 the largest a profile can be, such as "2 MiB".
+            {TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                    "it is %1 bytes long, more than the %2 a profile file can be, "
+                                    "so it was not read"),
+             {std::to_string(size), detail::maxProfileFileSizeText()}},
+            {}};
     }
     return std::nullopt;
 }
@@ -113,8 +129,11 @@ std::optional<ProfileFileError> checkOpenedFile(int fd, const std::string& path,
 ProfileResult<SiteProfile> readProfileFile(const std::filesystem::path& file) {
     const std::string path = file.string();
     const auto failed = [&path](ProfileFileError why) {
-        return ProfileFileError{"Cannot load the profile \"" + path + "\": " + why.message + ".",
-                                std::move(why.detail)};
+        return ProfileFileError{
+            //: %1 is the file's path; %2 says why, in one of this context's clauses.
+            {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "Cannot load the profile \"%1\": %2."),
+             {path, std::move(why.message)}},
+            std::move(why.detail)};
     };
     // Non-blocking so that opening a named pipe with no writer returns at
     // once and is then refused as not a regular file; it changes nothing for

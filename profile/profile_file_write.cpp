@@ -19,23 +19,26 @@ using detail::FileDescriptor;
 using detail::systemText;
 
 // What went wrong, as the user is told it, for a failed system call.
-std::string writeFailure(int error) {
+TranslatableText writeFailure(int error) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return "its folder does not exist";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile", "its folder does not exist");
     case EACCES:
     case EPERM:
-        return "you have no permission to write in its folder";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                      "you have no permission to write in its folder");
     case EROFS:
-        return "its disk is read-only";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile", "its disk is read-only");
     case ENOSPC:
     case EDQUOT:
-        return "there is no room left on the disk";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile", "there is no room left on the disk");
     case EFBIG:
-        return "it would be larger than this system lets a file be";
+        return TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                      "it would be larger than this system lets a file be");
     default:
-        return "writing it failed (" + systemText(error) + ")";
+        return {TAVIMOR_TRANSLATE_NOOP("ProfileFile", "writing it failed (%1)"),
+                {systemText(error)}};
     }
 }
 
@@ -128,29 +131,45 @@ std::optional<fs::path> replacedFile(const fs::path& file) {
 std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const SiteProfile& profile) {
     const std::optional<fs::path> resolved = replacedFile(file);
     if (!resolved) {
-        return ProfileFileError{"Cannot save the profile \"" + file.string() +
-                                    "\": it is a symbolic link that leads round in a circle.",
-                                {}};
+        return ProfileFileError{
+            {TAVIMOR_TRANSLATE_NOOP(
+                 "ProfileFile",
+                 "Cannot save the profile \"%1\": it is a symbolic link that leads round in a "
+                 "circle."),
+             {file.string()}},
+            {}};
     }
     const fs::path& target = *resolved;
     struct stat before {};
     const bool existed = ::stat(target.c_str(), &before) == 0;
     const bool keptAsItWas = existed && S_ISREG(before.st_mode);
     const auto failed = [&](ProfileFileError why) -> std::optional<ProfileFileError> {
-        std::string message =
-            "Cannot save the profile \"" + file.string() + "\": " + why.message + ".";
-        if (keptAsItWas) message += " The file was left as it was.";
-        return ProfileFileError{std::move(message), std::move(why.detail)};
+        //: %1 is the file's path; %2 says why, in one of this context's clauses.
+        const MarkedText sentence =
+            keptAsItWas
+                ? TAVIMOR_TRANSLATE_NOOP("ProfileFile",
+                                         "Cannot save the profile \"%1\": %2. The file "
+                                         "was left as it was.")
+                : TAVIMOR_TRANSLATE_NOOP("ProfileFile", "Cannot save the profile \"%1\": %2.");
+        return ProfileFileError{{sentence, {file.string(), std::move(why.message)}},
+                                std::move(why.detail)};
     };
 
-    if (existed && S_ISDIR(before.st_mode)) return failed({"it is a folder, not a file", {}});
-    if (existed && !S_ISREG(before.st_mode)) return failed({"it is not a regular file", {}});
+    if (existed && S_ISDIR(before.st_mode)) {
+        return failed({TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it is a folder, not a file"), {}});
+    }
+    if (existed && !S_ISREG(before.st_mode)) {
+        return failed({TAVIMOR_TRANSLATE_NOOP("ProfileFile", "it is not a regular file"), {}});
+    }
     // The folder's permissions decide whether the file can be replaced, but a
     // file its owner made read-only is not to be changed behind that.
     if (existed && ::access(target.c_str(), W_OK) != 0) {
         const int error = errno;
         ProfileFileError why = systemFailure("access", target, error);
-        if (error == EACCES || error == EPERM) why.message = "you have no permission to change it";
+        if (error == EACCES || error == EPERM) {
+            why.message =
+                TAVIMOR_TRANSLATE_NOOP("ProfileFile", "you have no permission to change it");
+        }
         return failed(std::move(why));
     }
     const ProfileResult<std::string> bytes = encodeProfile(profile);
@@ -163,8 +182,10 @@ std::optional<ProfileFileError> writeProfileFile(const fs::path& file, const Sit
     if (existed) {
         if (::fchmod(temporary.fd(), before.st_mode & 07777) != 0) {
             const int error = errno;
-            return failed({"its permissions could not be kept (" + systemText(error) + ")",
-                           callFailed("fchmod", temporary.path(), error)});
+            return failed(
+                {{TAVIMOR_TRANSLATE_NOOP("ProfileFile", "its permissions could not be kept (%1)"),
+                  {systemText(error)}},
+                 callFailed("fchmod", temporary.path(), error)});
         }
         // Only an administrator may give a file away, and may fail to; for
         // anyone else the file was theirs already.

@@ -68,9 +68,12 @@ std::optional<ProfileFileError> RecoveryCopy::write(const SiteProfile& form) {
         // The copies hold the form's password in clear.
         if (::mkdir(folder_.c_str(), 0700) != 0 && errno != EEXIST) {
             const int error = errno;
-            return ProfileFileError{"The recovery folder \"" + folder_.string() +
-                                        "\" cannot be made (" + detail::systemText(error) + ").",
-                                    detail::callFailed("mkdir", folder_.string(), error)};
+            return ProfileFileError{
+                //: %1 is the folder's path; %2 the system's words for the error.
+                {TAVIMOR_TRANSLATE_NOOP("RecoveryCopy",
+                                        "The recovery folder \"%1\" cannot be made (%2)."),
+                 {folder_.string(), detail::systemText(error)}},
+                detail::callFailed("mkdir", folder_.string(), error)};
         }
         // The process id keeps instances apart; the counter steps past names
         // that an ended process of the same id left behind.
@@ -83,9 +86,11 @@ std::optional<ProfileFileError> RecoveryCopy::write(const SiteProfile& form) {
             error = errno;
         }
         if (lock_ < 0) {
-            return ProfileFileError{"No recovery copy can be kept in \"" + folder_.string() +
-                                        "\" (" + detail::systemText(error) + ").",
-                                    detail::callFailed("open", folder_.string(), error)};
+            return ProfileFileError{
+                {TAVIMOR_TRANSLATE_NOOP("RecoveryCopy",
+                                        "No recovery copy can be kept in \"%1\" (%2)."),
+                 {folder_.string(), detail::systemText(error)}},
+                detail::callFailed("open", folder_.string(), error)};
         }
     }
     return writeProfileFile(file_, form);

@@ -36,18 +36,22 @@ constexpr std::array<std::string_view, 6> kImageEndings = {".gif", ".jpg", ".jpe
 // Reserved for the United Kingdom beside GB, and what many people type.
 constexpr std::string_view kUnitedKingdom = "UK";
 
-constexpr std::string_view kAddressWords =
+constexpr MarkedText kAddressWords = TAVIMOR_TRANSLATE_NOOP(
+    "FieldHint",
     "This is not a complete web address. It should start with http:// or https:// and a host "
-    "name, as in http://www.example.com/.";
-constexpr std::string_view kImageWords =
+    "name, as in http://www.example.com/.");
+constexpr MarkedText kImageWords = TAVIMOR_TRANSLATE_NOOP(
+    "FieldHint",
     "This address does not end in the name of an image file (.gif, .jpg, .jpeg, .png, .svg or "
-    ".webp), but the logo has to be an image.";
-constexpr std::string_view kTitleWithoutAddressWords = "This link has a title but no address.";
-constexpr std::string_view kAddressWithoutTitleWords = "This link has an address but no title.";
-constexpr std::string_view kEmailWords =
-    "This does not look like an e-mail address, such as jane@example.com.";
-constexpr std::string_view kCountryWords =
-    "This is not a two-letter country code, such as US, GB or DE.";
+    ".webp), but the logo has to be an image.");
+constexpr MarkedText kTitleWithoutAddressWords =
+    TAVIMOR_TRANSLATE_NOOP("FieldHint", "This link has a title but no address.");
+constexpr MarkedText kAddressWithoutTitleWords =
+    TAVIMOR_TRANSLATE_NOOP("FieldHint", "This link has an address but no title.");
+constexpr MarkedText kEmailWords = TAVIMOR_TRANSLATE_NOOP(
+    "FieldHint", "This does not look like an e-mail address, such as jane@example.com.");
+constexpr MarkedText kCountryWords = TAVIMOR_TRANSLATE_NOOP(
+    "FieldHint", "This is not a two-letter country code, such as US, GB or DE.");
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -127,16 +131,15 @@ bool isNotCountryCode(std::string_view text) {
     return upper != kUnitedKingdom && !isIsoCountryCode(upper);
 }
 
-std::optional<FieldHint> hintOn(Field field, std::string_view words) {
-    return FieldHint{field, std::string(words)};
+std::optional<FieldHint> hintOn(Field field, TranslatableText words) {
+    return FieldHint{field, std::move(words)};
 }
 
 // A rule on one field whose text, once given, `mistaken` judges.
 template <typename Mistaken>
-HintRule oneFieldRule(Field field, std::string_view startText, std::string_view words,
+HintRule oneFieldRule(Field field, std::string_view startText, TranslatableText words,
                       Mistaken mistaken) {
-    return {{field},
-            [=, words = std::string(words)](const SiteProfile& form) -> std::optional<FieldHint> {
+    return {{field}, [=](const SiteProfile& form) -> std::optional<FieldHint> {
                 const std::string_view text = form.*field;
                 if (text.empty() || text == startText || !mistaken(text)) return std::nullopt;
                 return hintOn(field, words);
@@ -154,12 +157,25 @@ HintRule linkRule(Field title, Field url) {
             }};
 }
 
-// The colour the service takes instead, as the user knows it from the list.
-std::string colourWords(const ColourTranslation& translation) {
+// The colour the service takes instead, as the user knows it from the list:
+// the list's name for it, which stays as the service knows it in every
+// language, and its code.
+TranslatableText colourWords(const ColourTranslation& translation) {
     const std::string_view name = translation.defaultName();
-    const std::string code(translation.defaultCode());
-    return "The service does not know this colour and will use " +
-           (name.empty() ? code : std::string(name) + " (" + code + ")") + " instead.";
+    std::string code(translation.defaultCode());
+    if (name.empty()) {
+        //: %1 is the colour's code, such as #FFFFFF.
+        return {TAVIMOR_TRANSLATE_NOOP("FieldHint",
+                                       "The service does not know this colour and will use %1 "
+                                       "instead."),
+                {std::move(code)}};
+    }
+    //: %1 is the colour's name as its list shows it, which stays in English
+    //: (the service knows it by that name); %2 its code, such as #FFFFFF.
+    return {TAVIMOR_TRANSLATE_NOOP("FieldHint",
+                                   "The service does not know this colour and will use %1 (%2) "
+                                   "instead."),
+            {std::string(name), std::move(code)}};
 }
 
 HintRule colourRule(const ColourField& colour) {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "profile/site_profile.h"
+#include "profile/translatable_text.h"
 
 namespace tavimor {
 
 // A likely mistake in one field, in words for the user.
 struct FieldHint {
     std::string SiteProfile::*field;
-    std::string words;
+    TranslatableText words;
 };
 
 // One rule: the fields it looks at together, and the check that finds a likely

@@ -8,15 +8,18 @@
 namespace tavimor {
 namespace {
 
-constexpr std::string_view kConnectErrorMessage = "Error Connecting....Please try again!";
-constexpr std::string_view kNoIdCodeMessage =
-    "There was an error.  Please check your data and try again.";
-constexpr std::string_view kIdCodeReminder =
-    " \nYou will be receiving an email confirming your submission.\n"
-    "Please write your ID code and password down. \n"
-    " You will need these information when you edit your settings.";
-constexpr std::string_view kStoppedMessage =
-    "The submission was stopped.  The service may already have received the form.";
+constexpr MarkedText kConnectErrorMessage =
+    TAVIMOR_TRANSLATE_NOOP("Registration", "Error Connecting....Please try again!");
+constexpr MarkedText kNoIdCodeMessage = TAVIMOR_TRANSLATE_NOOP(
+    "Registration", "There was an error.  Please check your data and try again.");
+//: %1 is the service's reply that holds the ID code, shown as the service sent it.
+constexpr MarkedText kIdCodeMessage =
+    TAVIMOR_TRANSLATE_NOOP("Registration",
+                           "%1 \nYou will be receiving an email confirming your submission.\n"
+                           "Please write your ID code and password down. \n"
+                           " You will need these information when you edit your settings.");
+constexpr MarkedText kStoppedMessage = TAVIMOR_TRANSLATE_NOOP(
+    "Registration", "The submission was stopped.  The service may already have received the form.");
 
 }  // namespace
 
@@ -52,14 +55,14 @@ ExchangeResult RunRegistrationExchange(const SiteProfile& profile, std::string_v
 
 void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& show) {
     if (result.stopped) {
-        show(std::string(kStoppedMessage));
+        show(kStoppedMessage);
         return;
     }
-    if (result.failed) show(std::string(kConnectErrorMessage));
+    if (result.failed) show(kConnectErrorMessage);
     if (result.idCodeReply.empty()) {
-        show(std::string(kNoIdCodeMessage));
+        show(kNoIdCodeMessage);
     } else {
-        show(result.idCodeReply + std::string(kIdCodeReminder));
+        show({kIdCodeMessage, {result.idCodeReply}});
     }
 }
 

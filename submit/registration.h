@@ -5,13 +5,15 @@
 #include <string_view>
 
 #include "profile/site_profile.h"
+#include "profile/translatable_text.h"
 #include "submit/http_exchange.h"
 
 namespace tavimor {
 
 // Shows one modal message with a single OK button and returns when the user
-// has dismissed it. The app shows real message boxes; tests record the texts.
-using ShowMessage = std::function<void(const std::string& text)>;
+// has dismissed it. The app shows real message boxes, translated; tests
+// record the texts.
+using ShowMessage = std::function<void(const TranslatableText& text)>;
 
 // The registration service's address, fixed when the program is built
 // (CMake cache variable TAVIMOR_REGISTRATION_HOST): "host" or "host:port",
@@ -41,6 +43,8 @@ ExchangeResult RunRegistrationExchange(const SiteProfile& profile,
 
 // The user-facing half: the connect-error box if the exchange failed, then
 // either the "There was an error" box or the captured text with the reminder.
+// The captured text is the service's and is never translated; the reminder
+// after it is the program's.
 // A stopped exchange shows one message that says so, and nothing else: what
 // it captured, if anything, is incomplete.
 void ReportRegistrationOutcome(const ExchangeResult& result, const ShowMessage& show);

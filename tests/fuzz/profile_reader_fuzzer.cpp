@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(decodeProfile(saved.value()).value() == decoded.value(),
                    "a saved record reads back differently");
     } else {
-        FUZZ_CHECK(decoded.error().message.starts_with("The profile is incomplete: it "),
+        FUZZ_CHECK(decoded.error().message.english().starts_with("The profile is incomplete: it "),
                    "unexpected message");
     }
 

@@ -94,11 +94,11 @@ TEST(ProfileCodec, EveryCutNamesTheFieldItFallsIn) {
         const std::string where =
             (cut == fieldStarts[field] ? "ends before the field \""
                                        : "ends in the middle of the field \"") +
-            std::string(kProfileFields[field].label) + "\"";
+            std::string(kProfileFields[field].label.source) + "\"";
         const ProfileResult<SiteProfile> decoded =
             decodeProfile(std::string_view(bytes).substr(0, cut));
         ASSERT_FALSE(decoded) << "cut at " << cut;
-        EXPECT_NE(decoded.error().message.find(where), std::string::npos)
+        EXPECT_NE(decoded.error().message.english().find(where), std::string::npos)
             << "cut at " << cut << ": " << decoded.error().message;
     }
 }
@@ -109,7 +109,7 @@ TEST(ProfileCodec, AHugeDeclaredLengthIsRefusedWithoutAllocatingIt) {
                               "abc"s;
     const ProfileResult<SiteProfile> decoded = decodeProfile(bytes);
     ASSERT_FALSE(decoded);
-    EXPECT_EQ(decoded.error().message,
+    EXPECT_EQ(decoded.error().message.english(),
               "The profile is incomplete: it ends in the middle of the field \"Logo link URL\".");
     // The numbers a user cannot act on still reach the log.
     EXPECT_EQ(decoded.error().detail,
@@ -124,7 +124,7 @@ TEST(ProfileCodec, RefusesToWriteWhatCouldNotBeReadBack) {
     profile.query2.push_back('k');
     const ProfileResult<std::string> tooLarge = encodeProfile(profile);
     ASSERT_FALSE(tooLarge);
-    EXPECT_EQ(tooLarge.error().message,
+    EXPECT_EQ(tooLarge.error().message.english(),
               "it would be " + std::to_string(kMaxProfileFileSize + 1) +
                   " bytes long, more than the 2 MiB a profile file can be");
 }

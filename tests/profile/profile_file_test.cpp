@@ -118,7 +118,7 @@ TEST_F(ProfileFile, RefusalsNameTheFileAndTheReasonAndReadNothingBig) {
         SCOPED_TRACE(file.string());
         const ProfileResult<SiteProfile> loaded = readProfileFile(file);
         ASSERT_FALSE(loaded);
-        EXPECT_EQ(loaded.error().message,
+        EXPECT_EQ(loaded.error().message.english(),
                   "Cannot load the profile \"" + file.string() + "\": " + c.reason + ".");
     }
     // One exactly at the limit is read: its zero bytes make 25 empty fields
@@ -215,7 +215,7 @@ TEST_F(ProfileFile, AFailedWriteSaysWhyAndLeavesEveryFileAsItWas) {
         const std::string shown = inChild([&] {
             if (!c.restrict()) return std::string("could not restrict the child");
             const std::optional<ProfileFileError> failed = writeProfileFile(file, c.profile);
-            return failed ? failed->message : "no failure";
+            return failed ? failed->message.english() : "no failure";
         });
         EXPECT_EQ(shown, "Cannot save the profile \"" + file.string() + "\": " + c.reason);
         EXPECT_EQ(contents(), before) << c.name;

@@ -66,14 +66,14 @@ SiteProfile filledForm() {
 }
 
 std::string line(std::string S::*field, const std::string& words) {
-    return words.empty() ? "" : std::string(fieldLabel(field)) + ": " + words + "\n";
+    return words.empty() ? "" : fieldLabel(field).english() + ": " + words + "\n";
 }
 
 // The hints of `form` with `text` in `field`, a line each.
 std::string hintsWith(SiteProfile form, std::string S::*field, std::string_view text) {
     form.*field = text;
     std::string lines;
-    for (const FieldHint& hint : hintsFor(form)) lines += line(hint.field, hint.words);
+    for (const FieldHint& hint : hintsFor(form)) lines += line(hint.field, hint.words.english());
     return lines;
 }
 

@@ -25,7 +25,8 @@ TEST(HttpModule, MissingItFailsTheExchangeAsAConnectionFailure) {
                     "the HTTP module tavimor-http.so is in none of the program's library folders"));
     EXPECT_TRUE(service.requests().empty());
     std::vector<std::string> shown;
-    ReportRegistrationOutcome(result, [&shown](const std::string& text) { shown.push_back(text); });
+    ReportRegistrationOutcome(
+        result, [&shown](const TranslatableText& text) { shown.push_back(text.english()); });
     EXPECT_THAT(shown, testing::ElementsAre("Error Connecting....Please try again!",
                                             "There was an error.  Please check your data and try "
                                             "again."));

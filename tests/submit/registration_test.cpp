@@ -57,8 +57,9 @@ Scenario answering(std::string page = standin::idPage()) {
 // The messages a whole submission to `hostAndPort` shows, in order.
 std::vector<std::string> submissionMessages(const std::string& hostAndPort) {
     std::vector<std::string> shown;
-    ReportRegistrationOutcome(RunRegistrationExchange(SiteProfile{}, hostAndPort, kShortLimits),
-                              [&shown](const std::string& text) { shown.push_back(text); });
+    ReportRegistrationOutcome(
+        RunRegistrationExchange(SiteProfile{}, hostAndPort, kShortLimits),
+        [&shown](const TranslatableText& text) { shown.push_back(text.english()); });
     return shown;
 }
 
@@ -213,7 +214,8 @@ TEST(RegistrationExchange, AStopEndsItAtOnceWithItsOwnMessage) {
     EXPECT_GE(waited, 300ms);
     EXPECT_LT(waited, 800ms);
     std::vector<std::string> shown;
-    ReportRegistrationOutcome(result, [&shown](const std::string& text) { shown.push_back(text); });
+    ReportRegistrationOutcome(
+        result, [&shown](const TranslatableText& text) { shown.push_back(text.english()); });
     EXPECT_THAT(shown, ElementsAre("The submission was stopped.  The service may already have "
                                    "received the form."));
 
