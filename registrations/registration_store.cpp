@@ -180,6 +180,14 @@ struct RegistrationStore::Connection {
         return static_cast<int>(version.integer(0));
     }
 
+    StoreResult<std::int64_t> rowCount() {
+        SqliteStatement count;
+        int rc = count.prepare(db.get(), "SELECT count(*) FROM registrations");
+        if (rc == SQLITE_OK) rc = sqlite3_step(count.get());
+        if (rc != SQLITE_ROW) return failure(rc);
+        return count.integer(0);
+    }
+
     std::optional<StoreError> setUp() {
         // Two instances opening a new record together may both try to turn
         // it to WAL; the one that waits finds it done, or tries again.
@@ -235,6 +243,10 @@ struct RegistrationStore::Connection {
     StoreResult<std::vector<Registration>> listAll() {
         if (!prepare(list, detail::listStatement())) return lastError;
         std::vector<Registration> rows;
+        // Grown once rather than copied along as it grows.
+        const StoreResult<std::int64_t> count = rowCount();
+        if (!count) return count.error();
+        rows.reserve(static_cast<std::size_t>(count.value()));
         int rc;
         while ((rc = sqlite3_step(list.get())) == SQLITE_ROW) {
             Registration& row = rows.emplace_back();
