@@ -108,9 +108,23 @@ std::optional<std::chrono::sys_seconds> instantOf(std::string_view isoTime) {
            minutes(offsetMinutes);
 }
 
-std::string passwordEntryName(const Registration& registration) {
-    return "Tavimor: " + registration.form.site_URL + " (ID " + registration.idCode + ", " +
+RegistrationSummary summaryOf(const Registration& registration) {
+    return {registration.id,
+            registration.keptAt,
+            registration.idCode,
+            registration.form.site_name,
+            registration.form.site_URL,
+            registration.form.email,
+            registration.passwordKept};
+}
+
+std::string passwordEntryName(const RegistrationSummary& registration) {
+    return "Tavimor: " + registration.siteUrl + " (ID " + registration.idCode + ", " +
            registration.keptAt + ")";
+}
+
+std::string passwordEntryName(const Registration& registration) {
+    return passwordEntryName(summaryOf(registration));
 }
 
 }  // namespace tavimor

@@ -26,6 +26,22 @@ struct Registration {
     bool operator==(const Registration&) const = default;
 };
 
+// What the list of registrations shows of each: enough to find one and to
+// name its keyring entry, without the rest of its form.
+struct RegistrationSummary {
+    std::int64_t id = 0;
+    std::string keptAt;
+    std::string idCode;
+    std::string siteName;
+    std::string siteUrl;
+    std::string email;
+    bool passwordKept = false;
+
+    bool operator==(const RegistrationSummary&) const = default;
+};
+
+RegistrationSummary summaryOf(const Registration& registration);
+
 // What follows the first "Your ID Code is :" in the captured ID text, up to
 // the next such marker if the reply held several, without the spaces, tabs
 // and line breaks around it. Empty when the text holds no marker.
@@ -48,6 +64,7 @@ std::optional<std::chrono::sys_seconds> instantOf(std::string_view isoTime);
 // chosen so that a person finds it in a keyring manager and so that no two
 // registrations share one: the site's address, the ID code and when it was
 // kept, e.g. "Tavimor: https://www.example.org/ (ID 48213, 2026-12-07T23:05:07+01:00)".
+std::string passwordEntryName(const RegistrationSummary& registration);
 std::string passwordEntryName(const Registration& registration);
 
 }  // namespace tavimor

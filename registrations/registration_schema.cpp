@@ -87,4 +87,17 @@ const std::string& listStatement() {
     return sql;
 }
 
+const std::string& findStatement() {
+    static const std::string sql = "SELECT id, kept_at, id_text, id_code, host, password_kept" +
+                                   columnList() + " FROM registrations WHERE id = ?";
+    return sql;
+}
+
+const std::string& summaryStatement() {
+    static const std::string sql =
+        "SELECT id, kept_at, id_code, site_name, site_URL, email, password_kept"
+        " FROM registrations ORDER BY kept_at_utc DESC, id DESC";
+    return sql;
+}
+
 }  // namespace tavimor::detail

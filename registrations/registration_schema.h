@@ -22,9 +22,14 @@ std::span<const std::string_view> schemaSteps();
 const std::vector<const ProfileField*>& formColumns();
 
 // The statements, built once from the column table.
-const std::string&
-insertStatement();  // values: kept_at, kept_at_utc, id_text, id_code, host, form...
-const std::string&
-listStatement();  // columns: id, kept_at, id_text, id_code, host, password_kept, form...
+// Binds kept_at, kept_at_utc, id_text, id_code, host, then the form's columns.
+const std::string& insertStatement();
+// Gives id, kept_at, id_text, id_code, host, password_kept, then the form's
+// columns: every row, newest first; or the row whose id is bound.
+const std::string& listStatement();
+const std::string& findStatement();
+// Gives id, kept_at, id_code, site_name, site_URL, email, password_kept;
+// every row, newest first.
+const std::string& summaryStatement();
 
 }  // namespace tavimor::detail

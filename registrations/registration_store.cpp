@@ -120,7 +120,7 @@ struct RegistrationStore::Connection {
     fs::path movedAside;
     // Before the statements, so that they are finalized first.
     SqliteDatabase db;
-    SqliteStatement insert, list, remove, mark;
+    SqliteStatement insert, list, summaries, find, remove, mark;
     StoreError lastError;
 
     // Runs SQL that binds no values (schema steps, transaction control).
@@ -240,32 +240,54 @@ struct RegistrationStore::Connection {
         return std::nullopt;
     }
 
-    StoreResult<std::vector<Registration>> listAll() {
-        if (!prepare(list, detail::listStatement())) return lastError;
-        std::vector<Registration> rows;
-        // Grown once rather than copied along as it grows.
+    // Every row `statement` (prepared from `sql` at its first use) gives,
+    // each read by `read`.
+    template <class Row, class Read>
+    StoreResult<std::vector<Row>> readRows(SqliteStatement& statement, std::string_view sql,
+                                           Read read) {
+        if (!prepare(statement, sql)) return lastError;
+        std::vector<Row> rows;
+        // Grown once rather than copied along as it grows: for a long
+        // record the copies and their fresh pages cost more than the reading.
         const StoreResult<std::int64_t> count = rowCount();
         if (!count) return count.error();
         rows.reserve(static_cast<std::size_t>(count.value()));
         int rc;
-        while ((rc = sqlite3_step(list.get())) == SQLITE_ROW) {
-            Registration& row = rows.emplace_back();
-            row.id = list.integer(0);
-            row.keptAt = list.text(1);
-            row.idText = list.text(2);
-            row.idCode = list.text(3);
-            row.host = list.text(4);
-            row.passwordKept = list.integer(5) != 0;
-            int column = 6;
-            for (const ProfileField* field : detail::formColumns()) {
-                row.form.*field->member = list.text(column++);
-            }
-        }
+        while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) rows.push_back(read(statement));
         // Reset at once: a statement left running keeps its read snapshot,
         // which holds back checkpoints of the WAL.
-        list.rewind();
+        statement.rewind();
         if (rc != SQLITE_DONE) return failure(rc);
         return rows;
+    }
+
+    StoreResult<std::vector<Registration>> listAll() {
+        return readRows<Registration>(list, detail::listStatement(), registrationAt);
+    }
+
+    StoreResult<std::vector<RegistrationSummary>> summarize() {
+        return readRows<RegistrationSummary>(summaries, detail::summaryStatement(), summaryAt);
+    }
+
+    // A row of listStatement() or findStatement().
+    static Registration registrationAt(const SqliteStatement& row) {
+        Registration registration;
+        registration.id = row.integer(0);
+        registration.keptAt = row.text(1);
+        registration.idText = row.text(2);
+        registration.idCode = row.text(3);
+        registration.host = row.text(4);
+        registration.passwordKept = row.integer(5) != 0;
+        int column = 6;
+        for (const ProfileField* field : detail::formColumns()) {
+            registration.form.*field->member = row.text(column++);
+        }
+        return registration;
+    }
+
+    static RegistrationSummary summaryAt(const SqliteStatement& row) {
+        return {row.integer(0), row.text(1), row.text(2),        row.text(3),
+                row.text(4),    row.text(5), row.integer(6) != 0};
     }
 
     // Runs `statement` once as a transaction of its own.
@@ -329,13 +351,13 @@ StoreResult<RegistrationStore> RegistrationStore::open(const fs::path& folder) {
                       " is damaged again after a new one was started"};
 }
 
-StoreResult<std::vector<Registration>> RegistrationStore::readOnly(const fs::path& folder) {
+StoreResult<std::vector<RegistrationSummary>> RegistrationStore::readOnly(const fs::path& folder) {
     Connection connection;
     connection.file = folder / kRecordFileName;
     std::error_code error;
     if (!fs::exists(connection.file, error)) {
         if (error) return systemFailure(error.value(), connection.file, false);
-        return std::vector<Registration>{};
+        return std::vector<RegistrationSummary>{};
     }
     const int rc = connection.openAs(SQLITE_OPEN_READONLY);
     if (rc != SQLITE_OK) return connection.failure(rc);
@@ -351,12 +373,12 @@ StoreResult<std::vector<Registration>> RegistrationStore::readOnly(const fs::pat
     const StoreResult<int> version = connection.schemaVersion();
     if (!version) return version.error();
     // An empty file: made, never written.
-    if (version.value() == 0) return std::vector<Registration>{};
+    if (version.value() == 0) return std::vector<RegistrationSummary>{};
     if (version.value() != kSchemaVersion) {
         return StoreError{"the record " + connection.file.string() + " is of schema version " +
                           std::to_string(version.value()) + ", which this Tavimor cannot read"};
     }
-    return connection.listAll();
+    return connection.summarize();
 }
 
 StoreResult<std::int64_t> RegistrationStore::add(const Registration& registration) {
@@ -382,6 +404,24 @@ StoreResult<std::int64_t> RegistrationStore::add(const Registration& registratio
 }
 
 StoreResult<std::vector<Registration>> RegistrationStore::list() { return connection_->listAll(); }
+
+StoreResult<std::vector<RegistrationSummary>> RegistrationStore::summaries() {
+    return connection_->summarize();
+}
+
+StoreResult<Registration> RegistrationStore::find(std::int64_t id) {
+    Connection& c = *connection_;
+    if (!c.prepare(c.find, detail::findStatement())) return c.lastError;
+    c.find.bindInt(1, id);
+    const int rc = sqlite3_step(c.find.get());
+    std::optional<Registration> found;
+    if (rc == SQLITE_ROW) found = Connection::registrationAt(c.find);
+    const StoreError error = rc == SQLITE_ROW || rc == SQLITE_DONE ? StoreError{} : c.failure(rc);
+    c.find.rewind();
+    if (found) return std::move(*found);
+    if (rc == SQLITE_DONE) return StoreError{"the registration is no longer in the record"};
+    return error;
+}
 
 std::optional<StoreError> RegistrationStore::remove(std::int64_t id) {
     Connection& c = *connection_;

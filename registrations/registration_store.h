@@ -42,7 +42,8 @@ public:
     // The registrations in the record in `folder`, newest first, read
     // without changing anything: a missing record lists none, and a damaged
     // one is an error, left where it is.
-    static StoreResult<std::vector<Registration>> readOnly(const std::filesystem::path& folder);
+    static StoreResult<std::vector<RegistrationSummary>> readOnly(
+        const std::filesystem::path& folder);
 
     RegistrationStore(RegistrationStore&&) noexcept;
     RegistrationStore& operator=(RegistrationStore&&) noexcept;
@@ -60,6 +61,11 @@ public:
     // Every registration, newest first (latest keptAt; among those kept in
     // the same second, the one kept last).
     StoreResult<std::vector<Registration>> list();
+    // The same, as much of each as a list shows: for a long record, a
+    // fraction of the time and memory.
+    StoreResult<std::vector<RegistrationSummary>> summaries();
+    // The registration `id`, whole; an error when it is not there.
+    StoreResult<Registration> find(std::int64_t id);
 
     // Removing a row that is not there is no error.
     std::optional<StoreError> remove(std::int64_t id);

@@ -72,11 +72,11 @@ void appendCsvRow(std::string& out, const std::vector<std::string_view>& fields)
 
 }  // namespace
 
-std::string listingLine(const Registration& registration) {
+std::string listingLine(const RegistrationSummary& registration) {
     std::string line;
     const std::string_view fields[] = {registration.keptAt, registration.idCode,
-                                       registration.form.site_name, registration.form.site_URL,
-                                       registration.form.email};
+                                       registration.siteName, registration.siteUrl,
+                                       registration.email};
     bool first = true;
     for (std::string_view field : fields) {
         if (!first) line += '\t';

@@ -16,7 +16,7 @@ namespace tavimor {
 // a tab "\t", a line feed "\n", a carriage return "\r", and any other control
 // byte "\xHH" (two upper-case hex digits); every other byte is written as it
 // is. Reading a field back means undoing exactly these escapes.
-std::string listingLine(const Registration& registration);
+std::string listingLine(const RegistrationSummary& registration);
 
 // The registrations as CSV (RFC 4180): a header row, then one row per
 // registration in the order given, every row ended by CRLF; a field holding

@@ -85,9 +85,17 @@ TEST(RegistrationStore, KeepsEveryFieldAndListsNewestFirst) {
     EXPECT_EQ(codesOf(rows), (std::vector<std::string>{"48003", "48002", "48005", "48001"}));
     EXPECT_TRUE(rows[1].passwordKept);
     EXPECT_FALSE(rows[0].passwordKept);
-    const StoreResult<std::vector<Registration>> readOnly = RegistrationStore::readOnly(folder);
+    std::vector<RegistrationSummary> summaries;
+    for (const Registration& row : rows) summaries.push_back(summaryOf(row));
+    EXPECT_EQ(store.summaries().value(), summaries);
+    const StoreResult<std::vector<RegistrationSummary>> readOnly =
+        RegistrationStore::readOnly(folder);
     ASSERT_TRUE(readOnly);
-    EXPECT_EQ(readOnly.value(), rows);
+    EXPECT_EQ(readOnly.value(), summaries);
+    const StoreResult<Registration> found = store.find(rows[3].id);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found.value(), rows[3]);
+    EXPECT_EQ(store.find(ids[3]).error().reason, "the registration is no longer in the record");
     EXPECT_FALSE(store.add(sampleRegistration(6, "yesterday")));
 }
 
@@ -131,7 +139,8 @@ TEST(RegistrationStore, MovesADamagedRecordAsideAndStartsANewOne) {
         out << std::string(2000, '\x5A');
     }
     const std::string damaged = fileBytes(file);
-    const StoreResult<std::vector<Registration>> readOnly = RegistrationStore::readOnly(folder);
+    const StoreResult<std::vector<RegistrationSummary>> readOnly =
+        RegistrationStore::readOnly(folder);
     ASSERT_FALSE(readOnly);
     EXPECT_NE(readOnly.error().reason.find("is damaged"), std::string::npos)
         << readOnly.error().reason;

@@ -97,7 +97,7 @@ TEST(KeptAt, IsLocalTimeWithItsOffsetAndReadsBack) {
 // of five tab-separated fields, and the escapes can be undone unambiguously.
 TEST(ListingLine, IsOneLineOfFiveFieldsWhateverTheValuesHold) {
     Registration registration = sampleRegistration(1);
-    EXPECT_EQ(listingLine(registration),
+    EXPECT_EQ(listingLine(summaryOf(registration)),
               "2026-12-07T23:05:07+01:00\t48001\tSite 1\thttps://www.example.org/1\t"
               "ann1@example.org\n");
 
@@ -105,7 +105,7 @@ TEST(ListingLine, IsOneLineOfFiveFieldsWhateverTheValuesHold) {
     registration.form.site_name = std::string("Ann's\r\nsite\\ with \0 and \x7F", 25);
     registration.form.site_URL = "http://a\tb/";
     registration.form.email = "ann@example.org\n";
-    const std::string line = listingLine(registration);
+    const std::string line = listingLine(summaryOf(registration));
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
     EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4);
     EXPECT_EQ(line,
