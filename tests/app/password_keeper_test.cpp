@@ -58,22 +58,5 @@ TEST(Keyring, StoresReadsAndRemovesOneEntryPerName) {
     EXPECT_EQ(read->second, "");
 }
 
-// An answer for a caller that is gone is dropped, not delivered to it.
-TEST(Keyring, AnswersNobodyWhoseContextIsGone) {
-    ASSERT_PRIVATE_KEYRING("secret-service");
-    PasswordKeeper keeper;
-    bool called = false;
-    {
-        QObject context;
-        keeper.store("Tavimor: gone", "x", &context,
-                     [&called](const KeyringAnswer&) { called = true; });
-    }
-    // The store itself still ends: the entry is there.
-    ASSERT_TRUE(
-        QTest::qWaitFor([] { return secretServiceHolds("Tavimor: gone").has_value(); }, 10000));
-    QTest::qWait(50);
-    EXPECT_FALSE(called);
-}
-
 }  // namespace
 }  // namespace tavimor

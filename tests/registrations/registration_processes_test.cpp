@@ -31,21 +31,19 @@ using namespace testing_support;
     ::_exit(0);
 }
 
+// The ID codes in the record in `folder`; `sound` says whether it opened
+// without being moved aside and held each registration whole.
 std::set<std::string> codesIn(const fs::path& folder, bool* sound) {
     StoreResult<RegistrationStore> store = RegistrationStore::open(folder);
-    std::set<std::string> codes;
     *sound = store && store.value().damagedFileMovedTo().empty();
-    if (!store) return codes;
-    StoreResult<std::vector<Registration>> rows = store.value().list();
-    *sound = *sound && rows;
-    if (!rows) return codes;
-    for (const Registration& row : rows.value()) {
+    const std::vector<Registration> rows =
+        *sound ? store.value().list().value() : std::vector<Registration>{};
+    std::set<std::string> codes;
+    for (const Registration& row : rows) {
         codes.insert(row.idCode);
-        *sound = *sound && row == [&] {
-            Registration expected = sampleRegistration(std::stoi(row.idCode) - 48000);
-            expected.id = row.id;
-            return expected;
-        }();
+        Registration expected = sampleRegistration(std::stoi(row.idCode) - 48000);
+        expected.id = row.id;
+        *sound = *sound && row == expected;
     }
     return codes;
 }

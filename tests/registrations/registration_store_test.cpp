@@ -24,12 +24,6 @@ RegistrationStore openStore(const fs::path& folder) {
     return std::move(store).value();
 }
 
-std::vector<Registration> listed(RegistrationStore& store) {
-    StoreResult<std::vector<Registration>> rows = store.list();
-    if (!rows) throw std::runtime_error(rows.error().reason);
-    return std::move(rows).value();
-}
-
 std::vector<std::string> codesOf(const std::vector<Registration>& rows) {
     std::vector<std::string> codes;
     for (const Registration& row : rows) codes.push_back(row.idCode);
@@ -61,7 +55,7 @@ TEST(RegistrationStore, KeepsEveryFieldAndListsNewestFirst) {
         ASSERT_TRUE(id) << id.error().reason;
         ids.push_back(id.value());
     }
-    std::vector<Registration> rows = listed(store);
+    std::vector<Registration> rows = store.list().value();
     EXPECT_EQ(codesOf(rows), (std::vector<std::string>{"48003", "48002", "48001", "48004"}));
     rich.id = ids[0];
     EXPECT_EQ(rows[2], rich);
@@ -81,7 +75,7 @@ TEST(RegistrationStore, KeepsEveryFieldAndListsNewestFirst) {
     EXPECT_GT(next.value(), ids[3]);
 
     store = openStore(folder);
-    rows = listed(store);
+    rows = store.list().value();
     EXPECT_EQ(codesOf(rows), (std::vector<std::string>{"48003", "48002", "48005", "48001"}));
     EXPECT_TRUE(rows[1].passwordKept);
     EXPECT_FALSE(rows[0].passwordKept);
@@ -123,7 +117,7 @@ TEST(RegistrationStore, MovesADamagedRecordAsideAndStartsANewOne) {
         EXPECT_EQ(fileBytes(moved), garbage);
         EXPECT_EQ(fileBytes(moved.string() + "-wal"), "wal bytes");
         ASSERT_TRUE(store.add(sampleRegistration(1)));
-        EXPECT_EQ(listed(store).size(), 1u);
+        EXPECT_EQ(store.list().value().size(), 1u);
     }
     {
         RegistrationStore store = openStore(folder);
@@ -149,7 +143,7 @@ TEST(RegistrationStore, MovesADamagedRecordAsideAndStartsANewOne) {
     RegistrationStore store = openStore(folder);
     ASSERT_FALSE(store.damagedFileMovedTo().empty());
     EXPECT_EQ(fileBytes(store.damagedFileMovedTo()), damaged);
-    EXPECT_TRUE(listed(store).empty());
+    EXPECT_TRUE(store.list().value().empty());
     // The first one's file and WAL are still there beside it.
     EXPECT_NE(fileBytes(store.damagedFileMovedTo()), fileBytes(firstMoved));
     EXPECT_EQ(fileBytes(firstMoved.string() + "-wal"), "wal bytes");
@@ -174,13 +168,12 @@ std::string asOrdinaryUser(const std::function<std::string()>& body) {
         ::_exit(written == static_cast<ssize_t>(said.size()) ? 0 : 3);
     }
     ::close(pipe[1]);
-    std::string said;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    char said[512];
+    const ssize_t n = std::max<ssize_t>(0, ::read(pipe[0], said, sizeof said));
     ::close(pipe[0]);
     int status = -1;
     ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? said : "(the child failed)";
+    return status == 0 ? std::string(said, n) : "(the child failed)";
 }
 
 // A folder nobody may write in: opening says which folder and why, and a
@@ -216,7 +209,7 @@ TEST(RegistrationStore, ReadOnlyFolderGivesAClearError) {
     ::chmod(kept.c_str(), 0700);
     ::chmod((kept / RegistrationStore::kRecordFileName).c_str(), 0600);
     RegistrationStore store = openStore(kept);
-    EXPECT_EQ(codesOf(listed(store)), std::vector<std::string>{"48001"});
+    EXPECT_EQ(codesOf(store.list().value()), std::vector<std::string>{"48001"});
 }
 
 // Ten thousand registrations, kept in an order unlike their times, come
@@ -227,7 +220,7 @@ TEST(RegistrationStore, ListsTenThousandNewestFirst) {
     const ScratchFolder scratch;
     ASSERT_EQ(fillRecord(scratch.path(), kCount, kStart), "");
     RegistrationStore store = openStore(scratch.path());
-    const std::vector<Registration> rows = listed(store);
+    const std::vector<Registration> rows = store.list().value();
     ASSERT_EQ(rows.size(), std::size_t{kCount});
     for (int i = 0; i < kCount; ++i) {
         ASSERT_EQ(rows[i].keptAt, utcText(kStart + kCount - 1 - i)) << i;

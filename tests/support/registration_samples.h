@@ -80,11 +80,11 @@ inline std::string utcText(std::time_t seconds) {
     return text;
 }
 
-// Makes the record in `folder` hold `count` registrations like
+// Makes a new record in `folder` hold `count` registrations like
 // sampleRegistration(0), one a second from `start` on, kept in an order
-// unlike their times: the n-th at second (n * 7919) mod count, which is every
-// second once when count is not a multiple of 7919. Their ID codes are their
-// seconds after `start`, but the first one's, 48000. Copied in one
+// unlike their times: the one with row id n + 1 at second (n * 7919) mod
+// count, which is every second once when count is not a multiple of 7919.
+// Their ID codes are those seconds, but the first one's, 48000. Copied in one
 // transaction: one by one, each with its sync, they would take minutes.
 // Empty when all went well, else what failed.
 inline std::string fillRecord(const std::filesystem::path& folder, int count, std::time_t start) {
@@ -93,44 +93,23 @@ inline std::string fillRecord(const std::filesystem::path& folder, int count, st
         if (!store) return store.error().reason;
         if (!store.value().add(sampleRegistration(0, utcText(start)))) return "add failed";
     }
+    const std::string at =
+        std::to_string(start) + " + ((id - 1) * 7919) % " + std::to_string(count);
+    const std::string sql =
+        "BEGIN; CREATE TEMP TABLE model AS SELECT * FROM registrations; UPDATE model SET id = NULL;"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+        std::to_string(count - 1) + ") INSERT INTO registrations SELECT model.* FROM model, n;" +
+        "UPDATE registrations SET kept_at_utc = " + at +
+        ", kept_at = strftime('%Y-%m-%dT%H:%M:%S+00:00', " + at + ", 'unixepoch')" +
+        ", id_code = ((id - 1) * 7919) % " + std::to_string(count) + " WHERE id > 1; COMMIT;";
     sqlite3* db = nullptr;
-    const auto failed = [&db](const char* what) {
-        std::string said = std::string(what) + ": " + sqlite3_errmsg(db);
-        sqlite3_close(db);
-        return said;
-    };
-    if (sqlite3_open((folder / RegistrationStore::kRecordFileName).c_str(), &db) != SQLITE_OK) {
-        return failed("open");
+    const int rc = sqlite3_open((folder / RegistrationStore::kRecordFileName).c_str(), &db);
+    std::string failed;
+    if (rc != SQLITE_OK || sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        failed = sqlite3_errmsg(db);
     }
-    if (sqlite3_exec(db,
-                     "BEGIN; CREATE TEMP TABLE model AS SELECT * FROM registrations;"
-                     "UPDATE model SET id = NULL;",
-                     nullptr, nullptr, nullptr) != SQLITE_OK) {
-        return failed("model");
-    }
-    sqlite3_stmt* update = nullptr;
-    if (sqlite3_prepare_v2(db, "UPDATE model SET kept_at = ?, kept_at_utc = ?, id_code = ?", -1,
-                           &update, nullptr) != SQLITE_OK) {
-        return failed("prepare");
-    }
-    for (int n = 1; n < count; ++n) {
-        const std::time_t at = start + (std::int64_t{n} * 7919) % count;
-        const std::string text = utcText(at), code = std::to_string(at - start);
-        sqlite3_bind_text(update, 1, text.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int64(update, 2, at);
-        sqlite3_bind_text(update, 3, code.c_str(), -1, SQLITE_TRANSIENT);
-        const int rc = sqlite3_step(update);
-        sqlite3_reset(update);
-        if (rc != SQLITE_DONE || sqlite3_exec(db, "INSERT INTO registrations SELECT * FROM model",
-                                              nullptr, nullptr, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(update);
-            return failed("copy");
-        }
-    }
-    sqlite3_finalize(update);
-    if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) return failed("commit");
     sqlite3_close(db);
-    return {};
+    return failed;
 }
 
 }  // namespace tavimor::testing_support
