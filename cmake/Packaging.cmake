@@ -69,4 +69,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # in libqt6svg6 itself, which the program links and so depends on already.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# QtKeychain reaches the desktop's keyring through libsecret, which it too
+# loads only at run time; without it the program works but keeps no password.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
 include(CPack)
