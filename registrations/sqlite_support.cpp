@@ -35,8 +35,9 @@ StoreError systemFailure(int error, const fs::path& path, bool isFolder) {
     }
     if (isFullDiskError(error)) return {noRoom(path)};
     const std::string what = (isFolder ? "the folder " : "the record ") + path.string();
-    if (error == ENOENT || error == ENOTDIR)
-        return {what + " cannot be made: its folder is missing"};
+    if (error == ENOENT || error == ENOTDIR) {
+        return {what + " cannot be made: the folder it belongs in is missing"};
+    }
     return {what + " cannot be used: " + std::generic_category().message(error)};
 }
 

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
+#include <regex>
 
 #include "registration_samples.h"
+#include "registrations/sqlite_support.h"
 
 namespace tavimor {
 namespace {
@@ -113,7 +115,10 @@ TEST(RegistrationStore, MovesADamagedRecordAsideAndStartsANewOne) {
         const fs::path moved = firstMoved = store.damagedFileMovedTo();
         ASSERT_FALSE(moved.empty());
         EXPECT_EQ(moved.parent_path(), folder);
-        EXPECT_TRUE(moved.filename().string().starts_with("registrations.db.damaged-"));
+        // Named for when it was moved: registrations.db.damaged-YYYYMMDD-HHMMSS.
+        EXPECT_TRUE(std::regex_match(moved.filename().string(),
+                                     std::regex(R"(registrations\.db\.damaged-\d{8}-\d{6})")))
+            << moved;
         EXPECT_EQ(fileBytes(moved), garbage);
         EXPECT_EQ(fileBytes(moved.string() + "-wal"), "wal bytes");
         ASSERT_TRUE(store.add(sampleRegistration(1)));
@@ -147,6 +152,28 @@ TEST(RegistrationStore, MovesADamagedRecordAsideAndStartsANewOne) {
     // The first one's file and WAL are still there beside it.
     EXPECT_NE(fileBytes(store.damagedFileMovedTo()), fileBytes(firstMoved));
     EXPECT_EQ(fileBytes(firstMoved.string() + "-wal"), "wal bytes");
+}
+
+// What the system or SQLite said, in the words the user reads after "The
+// registration could not be kept: ".
+TEST(RegistrationStore, SaysWhyInWordsForPeople) {
+    const fs::path folder = "/data/Tavimor", file = folder / "registrations.db";
+    const std::pair<int, std::string> system[] = {
+        {EACCES, "the folder /data/Tavimor is read-only"},
+        {EPERM, "the folder /data/Tavimor is read-only"},
+        {EROFS, "the folder /data/Tavimor is read-only"},
+        {ENOSPC, "there is no room left on the disk of /data/Tavimor"},
+        {EDQUOT, "there is no room left on the disk of /data/Tavimor"},
+        {ENOENT, "the folder /data/Tavimor cannot be made: the folder it belongs in is missing"},
+        {EIO, "the folder /data/Tavimor cannot be used: Input/output error"},
+    };
+    for (const auto& [error, words] : system) {
+        EXPECT_EQ(detail::systemFailure(error, folder, true).reason, words) << error;
+    }
+    EXPECT_EQ(detail::sqliteFailure(nullptr, SQLITE_FULL, file).reason,
+              "there is no room left on the disk of /data/Tavimor/registrations.db");
+    EXPECT_EQ(detail::sqliteFailure(nullptr, SQLITE_IOERR_FSYNC, file).reason,
+              "the record /data/Tavimor/registrations.db cannot be used: disk I/O error");
 }
 
 // Runs `body` in a child process as a user who is not the super-user (who
