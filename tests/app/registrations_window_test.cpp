@@ -189,6 +189,8 @@ TEST_F(RegistrationsWindowTest, ExportWritesTheCsvOfEveryRegistration) {
     const std::string written = bytesOf(file);
     EXPECT_EQ(written, registrationsCsv(expected));
     EXPECT_NE(written.find("Your ID Code is : 48005 \xC3\xA9t\xC3\xA9,"), std::string::npos);
+    EXPECT_EQ(window.findChild<QLabel*>("registrations_status")->text(),
+              "The registrations were exported to " + file + ".");
     EXPECT_TRUE(prompts.messages.empty());
 }
 
