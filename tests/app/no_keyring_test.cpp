@@ -1,7 +1,6 @@
 // A desktop without a keyring: a private bus with no Secret Service on it
 // (tests/support/with-private-keyring --no-secret-service).
 #include <QDir>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -18,16 +17,13 @@ namespace {
 
 using namespace testing_support;
 
-// Every call answers, soon, that nothing was done, and nothing is written
-// anywhere instead (no plain-text fallback among the settings). A
-// registration is kept all the same, its row saying "not kept"; the user
-// hears nothing beyond the success box, which asks to write the password down;
-// the log says why, without the password.
+// Every call answers, soon (answerTo waits no longer), that nothing was done, and nothing is
+// written anywhere instead (no plain-text fallback among the settings). A registration is kept all
+// the same, its row saying "not kept"; the user hears nothing beyond the success box, which asks to
+// write the password down; the log says why, without the password.
 TEST(NoKeyring, AnswersAtOnceAndTheRegistrationIsKeptWithoutItsPassword) {
     ASSERT_PRIVATE_KEYRING("none");
     PasswordKeeper keeper;
-    QElapsedTimer clock;
-    clock.start();
     const auto removed =
         answerTo([&](QObject* context, auto done) { keeper.remove("x", context, done); });
     ASSERT_TRUE(removed.has_value());
@@ -36,7 +32,6 @@ TEST(NoKeyring, AnswersAtOnceAndTheRegistrationIsKeptWithoutItsPassword) {
     EXPECT_TRUE(removed->reason.startsWith("the keyring failed (") &&
                 removed->reason.contains("org.freedesktop.secrets"))
         << removed->reason.toStdString();
-    EXPECT_LT(clock.elapsed(), 5000);
 
     const QTemporaryDir scratch;
     const std::filesystem::path folder = scratch.path().toStdString();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/registrations_command.h"
 #include "registration_samples.h"
@@ -18,21 +19,18 @@ struct Printed {
     std::string out, err;
 };
 
-std::string contentsOf(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
 Printed print(const std::filesystem::path& folder) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = printRegistrations(folder, out, err);
-    return {status, contentsOf(out), contentsOf(err)};
+    char *out = nullptr, *err = nullptr;
+    std::size_t outSize = 0, errSize = 0;
+    std::FILE* outFile = ::open_memstream(&out, &outSize);
+    std::FILE* errFile = ::open_memstream(&err, &errSize);
+    const int status = printRegistrations(folder, outFile, errFile);
+    std::fclose(outFile);
+    std::fclose(errFile);
+    Printed printed{status, std::string(out, outSize), std::string(err, errSize)};
+    std::free(out);
+    std::free(err);
+    return printed;
 }
 
 // No record yet: no lines, and nothing made. A record: its lines, newest

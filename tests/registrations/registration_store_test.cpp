@@ -88,9 +88,7 @@ TEST(RegistrationStore, KeepsEveryFieldAndListsNewestFirst) {
         RegistrationStore::readOnly(folder);
     ASSERT_TRUE(readOnly);
     EXPECT_EQ(readOnly.value(), summaries);
-    const StoreResult<Registration> found = store.find(rows[3].id);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found.value(), rows[3]);
+    EXPECT_EQ(store.find(rows[3].id).value(), rows[3]);
     EXPECT_EQ(store.find(ids[3]).error().reason, "the registration is no longer in the record");
     EXPECT_FALSE(store.add(sampleRegistration(6, "yesterday")));
 }
