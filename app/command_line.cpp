@@ -57,6 +57,11 @@ StartRequest readCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption registrations(
+        QStringLiteral("registrations"),
+        QStringLiteral("Prints the registrations kept, newest first, one a line: date, ID code, "
+                       "site name, site URL and e-mail, separated by tabs."));
+    parser.addOption(registrations);
     parser.addPositionalArgument(QStringLiteral("profile"),
                                  QStringLiteral("A profile (.dat) to open in the form."),
                                  QStringLiteral("[profile]"));
@@ -75,6 +80,7 @@ StartRequest readCommandLine(const QStringList& arguments) {
                           QCoreApplication::applicationVersion() + u'\n');
         return {0, {}};
     }
+    if (parser.isSet(registrations)) return {std::nullopt, {}, true};
     const QStringList profiles = parser.positionalArguments();
     if (profiles.size() > 1) {
         return usageError(QStringLiteral("Only one profile can be opened at a time."));

@@ -8,6 +8,7 @@
 
 #include "app/app_identity.h"
 #include "app/command_line.h"
+#include "app/registrations_command.h"
 #include "app/shell_windows.h"
 #include "app/translations.h"
 #include "dialog_engine/picture_control.h"
@@ -28,6 +29,9 @@ int runProgram(int& argc, char** argv, const std::function<void()>& started) {
         // The help speaks the desktop's language, as the window would.
         installTranslators(reader);
         request = readCommandLine(QCoreApplication::arguments());
+        if (request->listRegistrations) {
+            return printRegistrations(registrationsFolder(), stdout, stderr);
+        }
     }
     if (request->exitCode) return *request->exitCode;
     CMainApp app(argc, argv);
@@ -55,7 +59,7 @@ FormFolders CMainApp::formFolders() {
     // which cope with a missing start folder on their own.
     QDir().mkdir(profiles);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    return {profiles, pathFromText(data) / "recovery"};
+    return {profiles, pathFromText(data) / "recovery", registrationsFolder()};
 }
 
 int CMainApp::run(const QString& profile) {

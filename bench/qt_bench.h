@@ -38,7 +38,8 @@ inline QTabBar* tabBarOf(const QWidget& dialog) {
 inline FormFolders scratchFolders() {
     const QString here = QDir::currentPath();
     QDir().mkdir(here + QStringLiteral("/Profiles"));
-    return {here + QStringLiteral("/Profiles"), pathFromText(here) / "recovery"};
+    return {here + QStringLiteral("/Profiles"), pathFromText(here) / "recovery",
+            pathFromText(here) / "registrations"};
 }
 
 }  // namespace tavimor

@@ -67,4 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Qt's own translations, found at run time too: without them the program's
 # words are translated and Qt's dialogs and buttons stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# QtKeychain reaches the desktop's keyring through libsecret, which it too
+# loads only at run time; without it the program works but keeps no password.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
 include(CPack)

@@ -10,5 +10,8 @@ namespace tavimor {
 // silence them), so a user who reports a failure can be asked for the line.
 Q_DECLARE_LOGGING_CATEGORY(lcSubmit)
 Q_DECLARE_LOGGING_CATEGORY(lcProfile)
+// The record of registrations and the keyring: SQLite's and the keyring's
+// own words. Never a password.
+Q_DECLARE_LOGGING_CATEGORY(lcRegistrations)
 
 }  // namespace tavimor

@@ -18,6 +18,7 @@
 #include "form/colour_swatches.h"
 #include "form/field_hint_marks.h"
 #include "form/profile_actions.h"
+#include "form/registration_record.h"
 #include "form/send_question.h"
 #include "form/submission.h"
 #include "form/unsaved_work.h"
@@ -59,6 +60,10 @@ CMainDialog::CMainDialog(UserPrompts& prompts, const FormFolders& folders,
                                  std::string(registrationHost), this);
     profiles_ = new ProfileActions(form_, prompts, this, folders.profiles, this);
     unsavedWork_ = new UnsavedWork(form_, *profiles_, prompts, this, folders.recovery, this);
+    registrations_ = new RegistrationRecord(prompts, this, folders.registrations, this);
+    connect(submission_, &Submission::answeredWithId, registrations_, &RegistrationRecord::keep);
+    connect(submission_, &Submission::finished, registrations_,
+            &RegistrationRecord::noticesMayShow);
     profiles_->acceptDrops(form_.fieldLines());
     connect(profiles_, &ProfileActions::saved, unsavedWork_, &UnsavedWork::formMatchesFile);
     connect(profiles_, &ProfileActions::loaded, unsavedWork_, &UnsavedWork::formMatchesFile);
@@ -79,6 +84,7 @@ CMainDialog::CMainDialog(UserPrompts& prompts, const FormFolders& folders,
     // F1 asks for help from anywhere in the dialog, whichever control has
     // the focus.
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CMainDialog::OnHelp);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this, this, &CMainDialog::OnRegistrations);
     form_.control(ControlId::CancelButton)->setFocus();
 }
 
@@ -174,10 +180,22 @@ void CMainDialog::OnHelp() { emit helpRequested(tabBar()->currentIndex()); }
 
 void CMainDialog::OnAbout() { emit aboutRequested(); }
 
+void CMainDialog::OnRegistrations() {
+    registrations_->showWindow([this](const SiteProfile& form) {
+        if (!unsavedWork_->mayEnd()) return;
+        form_.replaceProfile(form);
+        hints_->showAll();
+    });
+}
+
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const QAction* about = menu.addAction(kAboutMenuEntry);
-    if (menu.exec(event->globalPos()) == about) OnAbout();
+    QAction* registrations = menu.addAction(tr("&Registrations..."));
+    registrations->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == about) OnAbout();
+    if (chosen == registrations) OnRegistrations();
 }
 
 void CMainDialog::OnCancel() {

@@ -17,14 +17,16 @@ namespace tavimor {
 
 class FieldHintMarks;
 class ProfileActions;
+class RegistrationRecord;
 class Submission;
 class UnsavedWork;
 class UserPrompts;
 
 // Where the form keeps files, decided by whoever starts it.
 struct FormFolders {
-    QString profiles;                // where the Save and Load dialogs open
-    std::filesystem::path recovery;  // where the recovery copies are kept
+    QString profiles;                     // where the Save and Load dialogs open
+    std::filesystem::path recovery;       // where the recovery copies are kept
+    std::filesystem::path registrations;  // where the record of registrations is
 };
 
 // The application's one window: the seven-page form built from template 102
@@ -73,6 +75,11 @@ public slots:
     void OnHelp();
     void OnAbout();
 
+    // The Registrations window, from the context menu or Ctrl+R: what the
+    // service gave, and a form to load from it through the question about
+    // unsaved changes.
+    void OnRegistrations();
+
     // Every way of closing the window ends here. A submission under way is
     // stopped first; then a changed form asks whether to save it, and stays
     // open when the user cancels or the save does not happen.
@@ -102,6 +109,7 @@ private:
     Submission* submission_;
     ProfileActions* profiles_;
     UnsavedWork* unsavedWork_;
+    RegistrationRecord* registrations_;
 };
 
 }  // namespace tavimor

@@ -43,6 +43,7 @@ void Submission::start(const SiteProfile& form) {
     for (const ProfileField& field : kProfileFields) {
         sent.*field.member = shownTextAsUtf8(sent.*field.member);
     }
+    sent_ = sent;
     running_ = true;
     stop_ = std::make_shared<StopSignal>();
     busy_.emplace(stopButton_, [this] { stop(); });
@@ -88,6 +89,10 @@ void Submission::finish() {
     } else if (result.idCodeReply.empty()) {
         qCWarning(lcSubmit) << "the service's reply held no line with the ID code";
     }
+    if (!result.stopped && !result.idCodeReply.empty()) {
+        emit answeredWithId(result.idCodeReply, registrationHost_, sent_);
+    }
+    sent_ = {};
     ReportRegistrationOutcome(result, [this](const TranslatableText& text) {
         prompts_.showMessage(window_, translated(text));
     });

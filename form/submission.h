@@ -49,6 +49,10 @@ public:
     const std::string& idCodeReply() const { return idCodeReply_; }
 
 signals:
+    // The service answered `sent` with an ID: emitted before the box that
+    // shows it.
+    void answeredWithId(const std::string& idCodeReply, const std::string& host,
+                        const tavimor::SiteProfile& sent);
     // The outcome has been shown, or the stop reported.
     void finished();
 
@@ -60,6 +64,7 @@ private:
     QPointer<QWidget> stopButton_;
     std::string registrationHost_;
     std::string idCodeReply_;
+    SiteProfile sent_;  // the form as the submission under way sends it
     bool running_ = false;
     std::optional<BusyScope> busy_;
     std::shared_ptr<StopSignal> stop_;

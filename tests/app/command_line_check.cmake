@@ -15,7 +15,7 @@ function(expect_run code out_pattern err_pattern)
 endfunction()
 
 file(MAKE_DIRECTORY ${WORK})
-expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*profile +A profile \\(\\.dat\\) to open in the form\\." "" ${PROGRAM} --help)
+expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*--registrations +Prints the registrations kept.*profile +A profile \\(\\.dat\\) to open in the form\\." "" ${PROGRAM} --help)
 expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} --version)
 expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)
@@ -23,6 +23,12 @@ set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY -
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${no_display} ${PROGRAM} --version)
 expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\n" "" ${no_display} ${PROGRAM} --help)
 expect_run(2 "^$" "Unknown option 'bogus'" ${no_display} ${PROGRAM} --bogus)
+# The record listed with no display: none kept yet prints nothing; a damaged
+# one says so on the error output.
+expect_run(0 "^$" "^$" ${no_display} XDG_DATA_HOME=${WORK}/data ${PROGRAM} --registrations)
+file(MAKE_DIRECTORY ${WORK}/damaged/Tavimor)
+file(WRITE ${WORK}/damaged/Tavimor/registrations.db "not a database at all, just some text")
+expect_run(1 "^$" "registrations" ${no_display} XDG_DATA_HOME=${WORK}/damaged ${PROGRAM} --registrations)
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} -style Fusion -reverse --version)
 expect_run(2 "^$" "Only one profile can be opened at a time\\.\n\nUsage: " ${PROGRAM} a.dat b.dat)
 # Still running when the time limit ends it: the refusal did not end it.

@@ -143,7 +143,7 @@ TEST(AboutFromContextMenu, OpensTheAboutBoxWhichOkCloses) {
                                  welcomeText->mapToGlobal(welcomeText->rect().center()));
     QApplication::sendEvent(welcomeText, &rightClick);
 
-    EXPECT_EQ(menuEntries, QStringList{QStringLiteral("&About Tavimor...")});
+    EXPECT_EQ(menuEntries, QStringList({"&About Tavimor...", "&Registrations..."}));
     EXPECT_EQ(caption, QStringLiteral("About Tavimor"));
     EXPECT_EQ(texts, QStringList({"Tavimor Version 1.0", "Your own custom search engine"}));
     EXPECT_TRUE(okReady && iconDrawn && closed);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "qt_test_support.h"
+#include "registrations/registration_store.h"
 #include "res/form_fields.h"
 #include "standin_service.h"
 #include "submit/form_body.h"
@@ -77,6 +78,20 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     // Submit neither moves the page nor shows or hides anything.
     EXPECT_EQ(tabBarOf(dialog)->currentIndex(), 0);
     EXPECT_EQ(visiblePageControls(dialog), pageControls(0));
+    // The registration is kept, as sent, without its password, which no
+    // keyring took (there is none on the tests' bus).
+    auto record = RegistrationStore::open(testFolders().registrations);
+    ASSERT_TRUE(record);
+    StoreResult<std::vector<Registration>> kept = record.value().list();
+    ASSERT_TRUE(QTest::qWaitFor([&] {  // kept in the background
+        kept = record.value().list();
+        return kept && kept.value().size() == 1u;
+    }));
+    EXPECT_EQ(kept.value()[0].idCode, "48213");
+    EXPECT_EQ(kept.value()[0].host, service.hostAndPort());
+    EXPECT_EQ(kept.value()[0].form.user_name, "Ann & Bob");
+    EXPECT_EQ(kept.value()[0].form.password, "");
+    EXPECT_FALSE(kept.value()[0].passwordKept);
 
     standin::Scenario cut;
     ASSERT_TRUE(standin::namedScenario("cut", cut));
@@ -199,6 +214,22 @@ TEST_F(Submission, CancelEscapeOrClosingStopsItAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     waiting.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// A registration that cannot be kept still shows its ID code first, then says
+// why it was not kept and what to do.
+TEST(KeepingRegistrations, ARecordThatCannotBeWrittenIsToldAfterTheIdCode) {
+    standin::StandinService service(answering(standin::Scenario::Delivery::Whole));
+    RecordingPrompts prompts;
+    FormFolders folders = testFolders();
+    folders.registrations = pathFromText(scratchFolder()) / "blocked";
+    writeBytes(textFromPath(folders.registrations), "a file where the folder would be");
+    CMainDialog dialog{prompts, folders, service.hostAndPort()};
+    ASSERT_TRUE(submitAndWait(dialog));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 2; }, 5000));
+    EXPECT_TRUE(prompts.messages[0].startsWith("Your ID Code is : 48213"));
+    EXPECT_TRUE(prompts.messages[1].startsWith("The registration could not be kept: "));
+    EXPECT_TRUE(prompts.messages[1].endsWith(". Please write your ID code and password down."));
 }
 
 // A form with marked fields asks once before anything is sent, the e-mail

@@ -161,7 +161,8 @@ QString scratchFolder();
 inline FormFolders testFolders() {
     const QString profiles = scratchFolder() + QStringLiteral("/Profiles");
     QDir().mkpath(profiles);
-    return {profiles, pathFromText(scratchFolder()) / "recovery"};
+    return {profiles, pathFromText(scratchFolder()) / "recovery",
+            pathFromText(scratchFolder()) / "registrations"};
 }
 
 inline QString recoveryFolder() { return textFromPath(testFolders().recovery); }

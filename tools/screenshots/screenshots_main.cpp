@@ -39,7 +39,8 @@ namespace {
 // The dialogs' folders, in the scratch folder the tool works in.
 tavimor::FormFolders scratchFolders() {
     return {QDir::currentPath() + QStringLiteral("/Profiles"),
-            std::filesystem::current_path() / "recovery"};
+            std::filesystem::current_path() / "recovery",
+            std::filesystem::current_path() / "registrations"};
 }
 
 inline QTabBar* tabBarOf(const QWidget& dialog) {
