@@ -2,7 +2,8 @@
 // display, into one PNG per page, for the documentation; then forms loaded
 // as profiles: the Screen Shot and Color Scheme pages previewing the colour
 // schemes below, and Contact Info pointing at two likely mistakes; and last
-// two pages under GNOME's dark style. The pages are reached the way a user reaches them,
+// two pages under GNOME's dark style; and the question before a form with
+// likely mistakes is sent, and the Registrations window. The pages are reached the way a user reaches them,
 // through the dialog's own tab bar.
 //
 //   tavimor-screenshots OUTPUT_FOLDER
@@ -17,8 +18,11 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <array>
+#include <chrono>
+#include <functional>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -30,6 +34,7 @@
 #include "form/main_dialog.h"
 #include "form/user_prompts.h"
 #include "profile/profile_file.h"
+#include "registrations/registration_store.h"
 #include "res/colour_roles.h"
 #include "res/form_fields.h"
 #include "res/tab_pages.h"
@@ -179,6 +184,60 @@ bool saveDarkPages(const QDir& output, tavimor::UserPrompts& prompts) {
     return true;
 }
 
+// Saves the modal window that `open` brings up, once it shows, as `name`,
+// then closes it as Escape would.
+bool saveModal(const QDir& output, std::string_view name, const std::function<void()>& open) {
+    bool saved = false;
+    QTimer::singleShot(200, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            saved = saveWindow(*modal, output, name);
+            modal->close();
+        }
+    });
+    open();
+    return saved;
+}
+
+// The question before a form with likely mistakes is sent, and the
+// Registrations window over a record of three registrations.
+bool saveRegistrationShots(const QDir& output, tavimor::UserPrompts& prompts) {
+    tavimor::CMainDialog dialog(prompts, scratchFolders());
+    dialog.show();
+    if (!loadForm(dialog, kFormShots[2]) ||
+        !saveModal(output, "question-before-sending.png", [&] { dialog.OnSubmit(); })) {
+        return false;
+    }
+    auto record = tavimor::RegistrationStore::open(scratchFolders().registrations);
+    if (!record) return false;
+    const struct {
+        const char* when;
+        const char* code;
+        const char* site;
+        const char* url;
+        bool passwordKept;
+    } kKept[] = {
+        {"2026-11-02T09:14:05+01:00", "48213", "Jane's Garden", "http://www.example.com/garden/",
+         true},
+        {"2026-11-20T17:40:51+01:00", "48977", "Garden Tools", "http://tools.example.com/", true},
+        {"2026-12-01T11:03:27+01:00", "49120", "Jane's Recipes", "https://recipes.example.org/",
+         false},
+    };
+    for (const auto& kept : kKept) {
+        tavimor::SiteProfile form;
+        form.user_name = "Jane Example";
+        form.email = "jane@example.com";
+        form.site_name = kept.site;
+        form.site_URL = kept.url;
+        tavimor::Registration registration = tavimor::makeRegistration(
+            std::string("Your ID Code is : ") + kept.code, "registration.tavimor.example", form,
+            std::chrono::system_clock::now());
+        registration.keptAt = kept.when;
+        const auto id = record.value().add(registration);
+        if (!id || record.value().markPasswordKept(id.value(), kept.passwordKept)) return false;
+    }
+    return saveModal(output, "registrations-window.png", [&] { dialog.OnRegistrations(); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,5 +264,8 @@ int main(int argc, char** argv) {
 
     QApplication::setWindowIcon(tavimor::applicationIcon());
     tavimor::MessageBoxPrompts prompts;
-    return savePages(output, prompts) && saveDarkPages(output, prompts) ? 0 : 1;
+    return savePages(output, prompts) && saveRegistrationShots(output, prompts) &&
+                   saveDarkPages(output, prompts)
+               ? 0
+               : 1;
 }
