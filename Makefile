@@ -121,7 +121,7 @@ translations: deps
 
 # Every page of the dialog, drawn without a display, into docs/screenshots/.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/tools/tavimor-screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/tavimor-screenshots docs/screenshots
 
 # The Debian package: $(BUILD_DIR)/tavimor_<version>_<architecture>.deb,
 # installable with `apt install ./$(BUILD_DIR)/tavimor_*.deb`.

@@ -49,22 +49,28 @@ StartRequest readCommandLine(const QStringList& arguments) {
     // Qt's own options are single-dash words ("-style Fusion").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     passQtOptions(parser);
-    parser.setApplicationDescription(
-        QStringLiteral("Orders a custom search box for your web site."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Orders a custom search box for your web site."));
     // Not Qt's help option, which adds --help-all for Qt's own options: the
     // program has no use for them beyond what Qt reads before this.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption registrations(
         QStringLiteral("registrations"),
-        QStringLiteral("Prints the registrations kept, newest first, one a line: date, ID code, "
-                       "site name, site URL and e-mail, separated by tabs."));
+        QCoreApplication::translate("CommandLine",
+                                    "Prints the registrations kept, newest first, one a line: "
+                                    "date, ID code, site name, site URL and e-mail, separated by "
+                                    "tabs."));
     parser.addOption(registrations);
-    parser.addPositionalArgument(QStringLiteral("profile"),
-                                 QStringLiteral("A profile (.dat) to open in the form."),
-                                 QStringLiteral("[profile]"));
+    parser.addPositionalArgument(
+        //: The name of the argument, as the help's list of arguments shows it.
+        QCoreApplication::translate("CommandLine", "profile"),
+        QCoreApplication::translate("CommandLine", "A profile (.dat) to open in the form."),
+        //: The argument as the help's usage line shows it.
+        QCoreApplication::translate("CommandLine", "[profile]"));
 
     const auto usageError = [&parser](const QString& why) {
         print(stderr, why + QStringLiteral("\n\n") + parser.helpText());
@@ -83,7 +89,8 @@ StartRequest readCommandLine(const QStringList& arguments) {
     if (parser.isSet(registrations)) return {std::nullopt, {}, true};
     const QStringList profiles = parser.positionalArguments();
     if (profiles.size() > 1) {
-        return usageError(QStringLiteral("Only one profile can be opened at a time."));
+        return usageError(QCoreApplication::translate("CommandLine",
+                                                      "Only one profile can be opened at a time."));
     }
     // Absolute, so that messages name the file whatever the folder is later.
     return {std::nullopt,

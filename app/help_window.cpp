@@ -26,7 +26,7 @@ QString helpSectionForPage(int page) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
-    setWindowTitle(QStringLiteral("Tavimor Help"));
+    setWindowTitle(tr("Tavimor Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -43,8 +43,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
         const QByteArray html = document.readAll();
         browser_->setHtml(textFromBytes({html.constData(), static_cast<std::size_t>(html.size())}));
     } else {
-        browser_->setPlainText(QStringLiteral("The help could not be read from the program (%1). "
-                                              "Reinstalling Tavimor should bring it back.")
+        //: %1 is the system's words for the error.
+        browser_->setPlainText(tr("The help could not be read from the program (%1). "
+                                  "Reinstalling Tavimor should bring it back.")
                                    .arg(document.errorString()));
     }
 

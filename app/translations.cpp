@@ -71,13 +71,17 @@ QStringList translatedLanguages() {
 
 QString installTranslators(QCoreApplication& app) {
     const QString language = chooseLanguage(desktopLanguages(), translatedLanguages());
-    if (language.isEmpty()) return {};
+    if (language.isEmpty() || !installTranslatorsFor(app, language)) return {};
+    return language;
+}
+
+bool installTranslatorsFor(QCoreApplication& app, const QString& language) {
     auto* own = new QTranslator(&app);
     if (!own->load(kOwnPrefix + language, kOwnFolder)) {
         qCWarning(lcTranslations) << "the program's translation into" << language
                                   << "could not be read; it speaks English";
         delete own;
-        return {};
+        return false;
     }
     app.installTranslator(own);
     // The same language as the program's, never another one the desktop
@@ -92,7 +96,7 @@ QString installTranslators(QCoreApplication& app) {
             << "(Debian's qt6-translations-l10n): Qt's dialogs and buttons stay in English";
         delete qt;
     }
-    return language;
+    return true;
 }
 
 }  // namespace tavimor

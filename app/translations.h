@@ -39,4 +39,9 @@ QStringList translatedLanguages();
 // window or the command line's help is made.
 QString installTranslators(QCoreApplication& app);
 
+// The same for `language`, one of translatedLanguages(), whatever the
+// desktop's is: false, with nothing installed, when the program's own
+// translation into it cannot be read.
+bool installTranslatorsFor(QCoreApplication& app, const QString& language);
+
 }  // namespace tavimor

@@ -14,8 +14,11 @@ set(TAVIMOR_LUPDATE_OPTIONS
     -no-obsolete -locations none -tr-function-alias ${TAVIMOR_LUPDATE_ALIAS})
 set(TAVIMOR_TRANSLATIONS_DIR ${PROJECT_SOURCE_DIR}/i18n)
 set(TAVIMOR_TS_FILES ${TAVIMOR_TRANSLATIONS_DIR}/tavimor_de.ts)
-# The list of sources lupdate reads, one a line, for the test that checks
-# the translations against them.
+# The list of sources lupdate reads, one a line, and the folders their
+# includes are found in ("-I" lines), for the test that checks the
+# translations against them. Without the headers, lupdate cannot tell that
+# a class is in namespace tavimor, and files the tr() of its members under
+# another context than `make translations` does.
 set(TAVIMOR_LUPDATE_SOURCES ${PROJECT_BINARY_DIR}/i18n/lupdate-sources.lst)
 
 # tavimor_add_translations(<target> <library>...): the translations of the
@@ -47,5 +50,9 @@ function(tavimor_add_translations target)
         RESOURCE_PREFIX /i18n
         LUPDATE_OPTIONS ${TAVIMOR_LUPDATE_OPTIONS})
     list(JOIN sources "\n" lines)
-    file(GENERATE OUTPUT ${TAVIMOR_LUPDATE_SOURCES} CONTENT "${lines}\n")
+    # As qt_add_translations gives them to lupdate: the target's include
+    # folders with those of everything it links.
+    set(includes "$<TARGET_PROPERTY:${target},INCLUDE_DIRECTORIES>")
+    set(include_lines "$<$<BOOL:${includes}>:-I$<JOIN:${includes},\n-I>\n>")
+    file(GENERATE OUTPUT ${TAVIMOR_LUPDATE_SOURCES} CONTENT "${lines}\n${include_lines}")
 endfunction()

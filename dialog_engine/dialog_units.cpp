@@ -1,5 +1,5 @@
 #include "dialog_engine/dialog_units.h"
-#include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 
 #include <QFontMetrics>
 #include <QString>
@@ -59,10 +59,10 @@ DialogUnits DialogUnits::fittedTo(const QFont& font, const DialogTemplate& dialo
     DialogUnits units(font);
     const DialogUnits plain = units;
     for (const DialogControl& control : dialogTemplate.controls) {
-        if (control.kind != ControlKind::Text || control.caption.empty() || control.rect.w <= 0) {
-            continue;
-        }
-        const QString caption = textFromBytes(control.caption);
+        if (control.kind != ControlKind::Text || control.rect.w <= 0) continue;
+        // Measured as the label shows it: in the language the user reads.
+        const QString caption = translated(control.caption);
+        if (caption.isEmpty()) continue;
         // Captions that fit the grid as it stands so far cost one measurement.
         const int current = static_cast<int>(control.rect.w * units.unitX_) - 1;
         const int needed = narrowestFit(font, caption, plain.toY(control.rect.h), current);

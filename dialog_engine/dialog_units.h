@@ -19,10 +19,11 @@ public:
     explicit DialogUnits(const QFont& font);
 
     // The units of `font`, widened where needed so that every text of
-    // `dialogTemplate` fits its control whole. Templates were drawn against a
-    // narrower face than the common free fonts; widening the whole grid,
-    // rather than single controls, keeps every control where it was relative
-    // to its neighbours, so no caption can grow into another control.
+    // `dialogTemplate`, in the language it is shown in, fits its control
+    // whole. Templates were drawn against a narrower face than the common
+    // free fonts, and for English; widening the whole grid, rather than
+    // single controls, keeps every control where it was relative to its
+    // neighbours, so no caption can grow into another control.
     static DialogUnits fittedTo(const QFont& font, const DialogTemplate& dialogTemplate);
 
     // Enlarges the grid, never shrinking it, so that a rectangle of

@@ -16,6 +16,7 @@
 #include "dialog_engine/tab_control.h"
 #include "dialog_engine/template_layout.h"
 #include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "res/combo_lists.h"
 
 namespace tavimor {
@@ -68,7 +69,7 @@ QWidget* makeCombo(const DialogControl& control, QWidget* parent) {
 }
 
 QWidget* makeControl(const DialogControl& control, QWidget* parent) {
-    const QString caption = textFromBytes(control.caption);
+    const QString caption = translated(control.caption);
     switch (control.kind) {
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);
@@ -108,7 +109,7 @@ QWidget* findControl(const QWidget& dialog, ControlId id) {
 
 std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
                                               const DialogTemplate& dialogTemplate) {
-    dialog->setWindowTitle(textFromBytes(dialogTemplate.caption));
+    dialog->setWindowTitle(translated(dialogTemplate.caption));
 
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.controls.size());

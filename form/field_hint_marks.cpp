@@ -149,10 +149,13 @@ void FieldHintMarks::markTabs() {
         }
         if (count == marked) continue;
         marked = count;
-        const QString toolTip =
-            count == 0   ? QString()
-            : count == 1 ? QStringLiteral("1 field on this page may be mistyped.")
-                         : QStringLiteral("%1 fields on this page may be mistyped.").arg(count);
+        // One field has its own text: English, which has no translation
+        // file to give "%n" its singular, reads "1 field". Every other count
+        // takes the form its language gives it.
+        const QString toolTip = count == 0 ? QString()
+                                : count == 1
+                                    ? tr("1 field on this page may be mistyped.")
+                                    : tr("%n fields on this page may be mistyped.", nullptr, count);
         tabs_.setTabMark(page, count > 0 ? warning_ : blank_, toolTip);
     }
 }

@@ -13,7 +13,7 @@
 
 #include "dialog_engine/picture_control.h"
 #include "dialog_engine/tab_control.h"
-#include "dialog_engine/text.h"
+#include "dialog_engine/translated_text.h"
 #include "form/colour_preview.h"
 #include "form/colour_swatches.h"
 #include "form/field_hint_marks.h"
@@ -32,7 +32,7 @@ namespace tavimor {
 namespace {
 
 // The context menu's entry for the About box.
-const QString kAboutMenuEntry = QStringLiteral("&About Tavimor...");
+const char* const kAboutMenuEntry = QT_TRANSLATE_NOOP("tavimor::CMainDialog", "&About Tavimor...");
 
 }  // namespace
 
@@ -46,7 +46,7 @@ CMainDialog::CMainDialog(UserPrompts& prompts, const FormFolders& folders,
                    Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
     auto* tabs = qobject_cast<TabControl*>(form_.control(ControlId::TabControl));
-    for (const TabPage& page : kTabPages) tabs->addTab(textFromBytes(page.label));
+    for (const TabPage& page : kTabPages) tabs->addTab(translated(page.label));
     tabs->tabBar()->setCurrentIndex(0);
 
     // The colour boxes are tied to the previews first, so that their start
@@ -110,7 +110,7 @@ void CMainDialog::showColoursAsSent() {
     }
     QWidget* besideTheBoxes = form_.control(ControlId::ColourSchemePreview);
     besideTheBoxes->setAccessibleName(
-        QStringLiteral("Preview of your search results page in the colours chosen"));
+        tr("Preview of your search results page in the colours chosen"));
     bindColourPreview({qobject_cast<PictureControl*>(form_.control(ControlId::ScreenShotPicture)),
                        qobject_cast<PictureControl*>(besideTheBoxes)},
                       boxes);
@@ -190,7 +190,7 @@ void CMainDialog::OnRegistrations() {
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    const QAction* about = menu.addAction(kAboutMenuEntry);
+    const QAction* about = menu.addAction(tr(kAboutMenuEntry));
     QAction* registrations = menu.addAction(tr("&Registrations..."));
     registrations->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     const QAction* chosen = menu.exec(event->globalPos());

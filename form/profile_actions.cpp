@@ -24,13 +24,18 @@ namespace tavimor {
 namespace {
 
 // The file-type entries of the two file dialogs, worded differently on purpose.
-const QString kSaveFilterLabel = QStringLiteral("Data Files *.DAT");
-const QString kLoadFilterLabel = QStringLiteral("Data Files (*.dat)");
+//: The Save dialog's file type, shown as it is; the dialog lists .dat files whatever it says.
+const char* const kSaveFilterLabel =
+    QT_TRANSLATE_NOOP("tavimor::ProfileActions", "Data Files *.DAT");
+//: The Load dialog's file type; "(*.dat)" stays at the end, where the dialog reads
+//: the files it lists.
+const char* const kLoadFilterLabel =
+    QT_TRANSLATE_NOOP("tavimor::ProfileActions", "Data Files (*.dat)");
 
 // Logs the detail behind a failure and returns the sentence for the user.
 QString reportedFailure(const ProfileFileError& error) {
-    qCWarning(lcProfile).noquote() << textFromBytes(error.message.english())
-                                   << textFromBytes(error.detail);
+    qCWarning(lcProfile).noquote()
+        << textFromBytes(error.message.english()) << textFromBytes(error.detail);
     return translated(error.message);
 }
 
@@ -55,7 +60,7 @@ ProfileActions::ProfileActions(FormBinding& form, UserPrompts& prompts, QWidget*
 
 bool ProfileActions::save() {
     form_.copyControlsToProfile();
-    const QString chosen = prompts_.chooseFileToSave(window_, profileFolder_, kSaveFilterLabel);
+    const QString chosen = prompts_.chooseFileToSave(window_, profileFolder_, tr(kSaveFilterLabel));
     if (chosen.isEmpty()) return false;
 
     // The file dialog asked about the name the user picked; when the ".dat"
@@ -64,9 +69,8 @@ bool ProfileActions::save() {
     const QString file = profileSavePath(chosen);
     const QFileInfo target(file);
     if (file != chosen && target.exists() && !target.isDir()) {
-        const QString question =
-            QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
-                .arg(QDir::toNativeSeparators(file));
+        const QString question = tr("\"%1\" already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(file));
         if (!prompts_.askYesNo(window_, question)) return false;
     }
 
@@ -86,7 +90,7 @@ bool ProfileActions::save() {
 void ProfileActions::load() {
     // What the controls show is not copied into the record first: a failed
     // load leaves both as they were, and a good one replaces both.
-    const QString chosen = prompts_.chooseFileToLoad(window_, profileFolder_, kLoadFilterLabel);
+    const QString chosen = prompts_.chooseFileToLoad(window_, profileFolder_, tr(kLoadFilterLabel));
     if (!chosen.isEmpty()) loadFile(chosen);
 }
 

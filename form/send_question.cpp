@@ -1,5 +1,6 @@
 #include "form/send_question.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,12 +19,17 @@ QString questionBeforeSending(const std::vector<FieldHintMarks::Marked>& marked)
     for (const FieldHintMarks::Marked& field : marked) {
         QString line = field.label + QStringLiteral(": ") + field.words;
         if (field.member == &SiteProfile::email) {
-            line += QStringLiteral(" The code for your search box is sent to this address.");
+            line +=
+                u' ' + QCoreApplication::translate(
+                           "SendQuestion", "The code for your search box is sent to this address.");
         }
         lines << line;
     }
-    return QStringLiteral("Some fields may be mistyped:\n\n") + lines.join(u'\n') +
-           QStringLiteral("\n\nDo you want to send the form anyway?");
+    //: %1 is one line per field: its label, a colon and what may be wrong with it.
+    return QCoreApplication::translate(
+               "SendQuestion",
+               "Some fields may be mistyped:\n\n%1\n\nDo you want to send the form anyway?")
+        .arg(lines.join(u'\n'));
 }
 
 }  // namespace tavimor

@@ -16,9 +16,11 @@
 namespace tavimor {
 namespace {
 
-const QString kSaveChangesQuestion = QStringLiteral(
+const char* const kSaveChangesQuestion = QT_TRANSLATE_NOOP(
+    "tavimor::UnsavedWork",
     "The form has changes that are not saved.\nDo you want to save the form as a profile?");
-const QString kRestoreQuestion = QStringLiteral(
+const char* const kRestoreQuestion = QT_TRANSLATE_NOOP(
+    "tavimor::UnsavedWork",
     "Tavimor ended before the form was saved.\nDo you want to restore the form that was not "
     "saved?");
 
@@ -44,7 +46,7 @@ void UnsavedWork::formMatchesFile() { changes_.markUnchanged(); }
 
 bool UnsavedWork::mayEnd() {
     if (!changes_.isChanged() || endWithoutAsking_) return true;
-    switch (prompts_.askToSaveChanges(window_, kSaveChangesQuestion)) {
+    switch (prompts_.askToSaveChanges(window_, tr(kSaveChangesQuestion))) {
     case SaveChoice::Save:
         return profiles_.save();
     case SaveChoice::Discard:
@@ -79,12 +81,12 @@ bool UnsavedWork::offerRecovery() {
     if (!copy) {
         // Offering what cannot be restored would only puzzle the user.
         qCWarning(lcProfile).noquote()
-            << "removed a recovery copy that cannot be read:" << textFromBytes(copy.error().message.english())
-            << textFromBytes(copy.error().detail);
+            << "removed a recovery copy that cannot be read:"
+            << textFromBytes(copy.error().message.english()) << textFromBytes(copy.error().detail);
         orphan->remove();
         return false;
     }
-    const bool restored = prompts_.askToRestore(window_, kRestoreQuestion);
+    const bool restored = prompts_.askToRestore(window_, tr(kRestoreQuestion));
     if (restored) {
         form_.replaceProfile(std::move(copy).value());
         // This instance's own copy holds the form before the old one goes.

@@ -1,6 +1,7 @@
 #include "form/user_prompts.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -13,7 +14,12 @@
 namespace tavimor {
 namespace {
 
-const QString kTitle = QStringLiteral("Tavimor");
+// The title of every box. The prompts are no QObject, so their words are
+// translated in a context named after them.
+QString title() {
+    //: The title of every message box: the program's name.
+    return QCoreApplication::translate("MessageBoxPrompts", "Tavimor");
+}
 
 // The dialog a file prompt runs.
 std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogPurpose purpose,
@@ -66,7 +72,7 @@ void letTextBeCopied(QMessageBox& box) {
 }  // namespace
 
 void MessageBoxPrompts::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
     // The text is shown exactly as given: a reply captured from the service is
     // never to be read as markup.
     box.setTextFormat(Qt::PlainText);
@@ -85,7 +91,7 @@ QString MessageBoxPrompts::chooseFileToLoad(QWidget* parent, const QString& fold
 }
 
 bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setTextFormat(Qt::PlainText);
     // The questions asked are about replacing a file: a stray Enter keeps it.
@@ -94,7 +100,7 @@ bool MessageBoxPrompts::askYesNo(QWidget* parent, const QString& question) {
 }
 
 SaveChoice MessageBoxPrompts::askToSaveChanges(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, kTitle, question,
+    QMessageBox box(QMessageBox::Question, title(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Save);
@@ -109,19 +115,22 @@ SaveChoice MessageBoxPrompts::askToSaveChanges(QWidget* parent, const QString& q
 }
 
 bool MessageBoxPrompts::askToRestore(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Discard, parent);
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::Discard, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    QPushButton* restore = box.addButton(
+        QCoreApplication::translate("MessageBoxPrompts", "&Restore"), QMessageBox::AcceptRole);
     box.setDefaultButton(restore);
     box.exec();
     return box.clickedButton() == restore;
 }
 
 bool MessageBoxPrompts::askToSendAnyway(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Warning, kTitle, question, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, title(), question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* send = box.addButton(QStringLiteral("&Send Anyway"), QMessageBox::AcceptRole);
-    QPushButton* back = box.addButton(QStringLiteral("&Go Back"), QMessageBox::RejectRole);
+    QPushButton* send = box.addButton(
+        QCoreApplication::translate("MessageBoxPrompts", "&Send Anyway"), QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(QCoreApplication::translate("MessageBoxPrompts", "&Go Back"),
+                                      QMessageBox::RejectRole);
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();

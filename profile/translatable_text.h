@@ -14,10 +14,11 @@
 namespace tavimor {
 
 // A text of the program's own, in English, with the context it is
-// translated in.
+// translated in. Empty unless given, so that a table row without words
+// (a field, a picture) holds no null text.
 struct MarkedText {
-    const char* context;
-    const char* source;
+    const char* context = "";
+    const char* source = "";
 };
 
 class TextArgument;

@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "profile/translatable_text.h"
 #include "res/resource_ids.h"
 
 namespace tavimor {
@@ -37,7 +38,9 @@ struct DluRect {
 struct DialogControl {
     ControlId id;
     ControlKind kind;
-    std::string_view caption;  // window text; for the tab control, never displayed
+    // The window text, translated where it is shown; the tab control's is
+    // never shown.
+    MarkedText caption;
     DluRect rect;
     bool visibleAtStart;
     bool tabStop;
@@ -50,8 +53,8 @@ struct DialogControl {
 };
 
 struct DialogTemplate {
-    std::string_view caption;
-    int width;  // client area, dialog units
+    MarkedText caption;  // the window title
+    int width;           // client area, dialog units
     int height;
     std::span<const DialogControl> controls;
 };

@@ -34,13 +34,19 @@ constexpr ControlId kTargetSearch[] = {TargetText, KeywordLabel, TargetCategoryC
 }  // namespace
 
 const std::array<TabPage, kTabPageCount> kTabPages = {{
-    {"Welcome", kWelcome, "welcome", "page-0-welcome.png"},
-    {"Screen Shot", kScreenShot, "screen-shot", "page-1-screen-shot.png"},
-    {"Contact Info", kContactInfo, "contact-info", "page-2-contact-info.png"},
-    {"Your Logo", kYourLogo, "your-logo", "page-3-your-logo.png"},
-    {"Color Scheme", kColorScheme, "color-scheme", "page-4-color-scheme.png"},
-    {"Favorite Links", kFavoriteLinks, "favorite-links", "page-5-favorite-links.png"},
-    {"Target Search", kTargetSearch, "target-search", "page-6-target-search.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Welcome"), kWelcome, "welcome", "page-0-welcome.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Screen Shot"), kScreenShot, "screen-shot",
+     "page-1-screen-shot.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Contact Info"), kContactInfo, "contact-info",
+     "page-2-contact-info.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Your Logo"), kYourLogo, "your-logo",
+     "page-3-your-logo.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Color Scheme"), kColorScheme, "color-scheme",
+     "page-4-color-scheme.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Favorite Links"), kFavoriteLinks, "favorite-links",
+     "page-5-favorite-links.png"},
+    {TAVIMOR_TRANSLATE_NOOP("TabPage", "Target Search"), kTargetSearch, "target-search",
+     "page-6-target-search.png"},
 }};
 
 int pageOf(ControlId control) {

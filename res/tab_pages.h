@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "profile/translatable_text.h"
 #include "res/resource_ids.h"
 
 namespace tavimor {
@@ -14,7 +15,7 @@ namespace tavimor {
 // belongs to exactly one page; the buttons under the tab control and the tab
 // control itself belong to none and stand on every page.
 struct TabPage {
-    std::string_view label;
+    MarkedText label;  // translated where the tab shows it
     std::span<const ControlId> controls;
     std::string_view helpSection;     // the id of its section in the help document
     std::string_view screenshotFile;  // numbered, so the files list in tab order

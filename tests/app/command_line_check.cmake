@@ -3,7 +3,8 @@
 # unknown option or a second profile print the usage to the error output
 # and end with 2; --help and --version answer with no display at all (no
 # X11, no Wayland, no platform named), and Qt's own options pass; a profile that cannot be loaded is refused with Load's
-# message, naming the file in full, while the window stays open.
+# message, naming the file in full, while the window stays open. On a
+# German desktop, all of it is German.
 set(failures "")
 function(expect_run code out_pattern err_pattern)
     execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${WORK}
@@ -17,6 +18,10 @@ endfunction()
 file(MAKE_DIRECTORY ${WORK})
 expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*--registrations +Prints the registrations kept.*profile +A profile \\(\\.dat\\) to open in the form\\." "" ${PROGRAM} --help)
 expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
+# On a German desktop, the help is German: the program's words and Qt's.
+set(german ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8)
+expect_run(0 "^Aufruf: [^\n]*tavimor \\[Optionen\\] \\[Profil\\]\nBestellt ein eigenes Suchfeld für Ihre Website\\.\n.*-h, --help +Zeigt diese Hilfe an\\.\n.*Profil +Ein Profil \\(\\.dat\\), das im Formular geöffnet wird\\." "" ${german} ${PROGRAM} --help)
+expect_run(2 "^$" "Es kann immer nur ein Profil geöffnet werden\\.\n\nAufruf: " ${german} ${PROGRAM} a.dat b.dat)
 expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} --version)
 expect_run(2 "^$" "Unknown option 'bogus'\\.\n\nUsage: " ${PROGRAM} --bogus)
 set(no_display ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)

@@ -64,10 +64,12 @@ TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         }
-        SCOPED_TRACE(std::string(kTabPages[page].label) + (byButton ? " by button" : " by F1"));
+        SCOPED_TRACE(std::string(kTabPages[page].label.source) +
+                     (byButton ? " by button" : " by F1"));
         ASSERT_EQ(helpWindows().size(), 1);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(helpWindows().first()));
-        EXPECT_EQ(firstVisibleHeading(helpWindows().first()->browser()), qs(kTabPages[page].label));
+        EXPECT_EQ(firstVisibleHeading(helpWindows().first()->browser()),
+                  tabBarOf(dialog)->tabText(page));
     }
 
     // The contents list leads to the profiles section. The click goes through

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "app/help_document.h"
-#include "dialog_engine/translated_text.h"
 #include "app/translations.h"
+#include "dialog_engine/translated_text.h"
 #include "qt_test_support.h"
 
 namespace tavimor {
@@ -73,14 +73,18 @@ struct Unfinished {
 
 // Every message of the .ts file at `path` that a user would not see
 // properly translated: none or an unfinished translation, or one that
-// loses a placeholder or the mnemonic of its source.
+// loses a placeholder or the mnemonic of its source. A text with a count
+// has a form for each kind of number its language tells apart, each to be
+// finished; a form may say "one" instead of "%n".
 std::vector<Unfinished> unfinishedIn(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {{{}, path, file.errorString()}};
     static const QRegularExpression placeholder(QStringLiteral("%L?[0-9]+|%n"));
-    const auto placeholders = [](const QString& text) {
+    const auto placeholders = [](const QString& text, bool countMayGo) {
         QStringList found;
-        for (const auto& match : placeholder.globalMatch(text)) found.append(match.captured());
+        for (const auto& match : placeholder.globalMatch(text)) {
+            if (!(countMayGo && match.captured() == u"%n")) found.append(match.captured());
+        }
         found.sort();
         return found;
     };
@@ -100,14 +104,27 @@ std::vector<Unfinished> unfinishedIn(const QString& path) {
         } else if (ts.name() == u"translation") {
             const QString type = ts.attributes().value(QStringLiteral("type")).toString();
             if (type == u"vanished" || type == u"obsolete") continue;
-            const QString translation = ts.readElementText(QXmlStreamReader::IncludeChildElements);
+            QStringList forms;
+            QString text;
+            while (ts.readNext() != QXmlStreamReader::EndElement || ts.name() != u"translation") {
+                if (ts.atEnd()) break;
+                if (ts.isCharacters()) text += ts.text();
+                if (ts.isStartElement() && ts.name() == u"numerusform") {
+                    forms.append(ts.readElementText());
+                }
+            }
+            const bool counted = !forms.isEmpty();
+            if (!counted) forms.append(text);
             QString why;
-            if (type == u"unfinished" || translation.isEmpty()) {
-                why = QStringLiteral("no finished translation");
-            } else if (placeholders(translation) != placeholders(source)) {
-                why = QStringLiteral("placeholders differ: ") + translation;
-            } else if (hasMnemonic(source) != hasMnemonic(translation)) {
-                why = QStringLiteral("mnemonic lost or added: ") + translation;
+            for (const QString& translation : forms) {
+                if (type == u"unfinished" || translation.isEmpty()) {
+                    why = QStringLiteral("no finished translation");
+                } else if (placeholders(translation, counted) != placeholders(source, counted)) {
+                    why = QStringLiteral("placeholders differ: ") + translation;
+                } else if (hasMnemonic(source) != hasMnemonic(translation)) {
+                    why = QStringLiteral("mnemonic lost or added: ") + translation;
+                }
+                if (!why.isEmpty()) break;
             }
             if (!why.isEmpty()) found.push_back({context, source, why});
         }

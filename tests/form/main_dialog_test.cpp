@@ -16,9 +16,11 @@
 
 #include "dialog_engine/template_layout.h"
 #include "profile/profile_fields.h"
+#include "pseudo_translator.h"
 #include "qt_test_support.h"
 #include "res/combo_lists.h"
 #include "res/dialog_templates.h"
+#include "res/form_fields.h"
 
 namespace tavimor {
 namespace {
@@ -42,13 +44,16 @@ TEST_F(MainDialog, AlignsCaptionsAsLaidOut) {
     EXPECT_EQ(dialog.windowTitle(), "Tavimor 1.1");
 }
 
-// The dialog fits the screen; every control lies inside it, each caption
-// whole, each field at least as tall as its style wants it and every other
-// control at least as large; every tab holds its label, within the bar and
-// above the pages; and controls of a page that stood apart in the template
-// stand apart on screen.
-void expectWhole(const CMainDialog& dialog) {
-    EXPECT_TRUE(dialog.width() <= 1280 && dialog.height() <= 800);
+// The dialog fits a screen of 1280 by 800 unless told it need not; every
+// control lies inside it, each caption whole, each field at least as tall
+// as its style wants it and every other control at least as large; every
+// tab holds its label, within the bar and above the pages; and controls of
+// a page that stood apart in the template stand apart on screen.
+void expectWhole(const CMainDialog& dialog, bool fitsTheScreen = true) {
+    if (fitsTheScreen) {
+        EXPECT_TRUE(dialog.width() <= 1280 && dialog.height() <= 800)
+            << dialog.width() << "x" << dialog.height();
+    }
     for (const DialogControl& item : kMainDialogTemplate.controls) {
         const QWidget* widget = control(dialog, item.id);
         const QSize least = widget->minimumSizeHint();
@@ -93,9 +98,35 @@ void expectWhole(const CMainDialog& dialog) {
     }
 }
 
+// In the made-up language, every text the dialog shows stands between the
+// language's marks: none was left untranslated, and none was pieced
+// together from parts. (expectWhole shows that both marks are in sight.)
+void expectEveryTextTranslated(const CMainDialog& dialog) {
+    using testing_support::PseudoTranslator;
+    const auto marked = [](const QString& text) {
+        return text.startsWith(PseudoTranslator::kStart) && text.endsWith(PseudoTranslator::kEnd);
+    };
+    QStringList texts = {dialog.windowTitle()};
+    for (const DialogControl& item : kMainDialogTemplate.controls) {
+        const QWidget* widget = control(dialog, item.id);
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) texts << button->text();
+        if (const auto* group = qobject_cast<const QGroupBox*>(widget)) texts << group->title();
+    }
+    for (int i = 0; i < tabBarOf(dialog)->count(); ++i) texts << tabBarOf(dialog)->tabText(i);
+    // What a screen reader says of each field, and of the preview.
+    for (const FormField& field : kFormFields)
+        texts << control(dialog, field.control)->accessibleName();
+    texts << control(dialog, ColourSchemePreview)->accessibleName();
+    for (const QString& text : texts) EXPECT_TRUE(marked(text)) << text.toStdString();
+}
+
 // Under every style installed, light or dark, the dialog is whole, whether
-// it was built under the style or the style changed while it was open; and
-// it grows with a larger font and stays whole.
+// it was built under the style or the style changed while it was open, and
+// in a made-up language whose texts are longer than English, every one of
+// them translated; in German under Qt's own style and GNOME's it still
+// fits the screen at the default font; and it grows with a larger font and
+// stays whole.
 TEST(EveryStyle, ShowsTheWholeDialog) {
     const QStringList styles = QStyleFactory::keys();
     ASSERT_TRUE(styles.contains("Adwaita") && styles.contains("Adwaita-Dark"))
@@ -104,6 +135,8 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
     const QPalette originalPalette = QApplication::palette();
     RecordingPrompts prompts;
     CMainDialog restyled(prompts, testFolders(), "127.0.0.1:9");
+    QTranslator german;
+    ASSERT_TRUE(loadGerman(german));
     for (const QString& key : styles) {
         SCOPED_TRACE(key.toStdString());
         QApplication::setPalette(QApplication::setStyle(key)->standardPalette());
@@ -115,6 +148,16 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
         // style takes over, so fields restyled from it stay a little taller
         // than new ones; the widths agree.
         EXPECT_EQ(restyled.width(), built.width());
+
+        if (key == "Fusion" || key == "Adwaita") {
+            const SpokenLanguage speaking(german);
+            expectWhole(CMainDialog(prompts, testFolders(), "127.0.0.1:9"));
+        }
+        testing_support::PseudoTranslator pseudo;
+        const SpokenLanguage longer(pseudo);
+        const CMainDialog translated(prompts, testFolders(), "127.0.0.1:9");
+        expectWhole(translated, false);
+        expectEveryTextTranslated(translated);
     }
     const QSize before = restyled.size();
     QFont larger = restyled.font();

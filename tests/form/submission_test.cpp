@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -270,6 +271,71 @@ TEST_F(Submission, AsksOnceBeforeAMarkedFormIsSent) {
     ASSERT_TRUE(submitAndWait(dialog));
     EXPECT_EQ(prompts.questions.size(), 2u) << "a form with no marked field asked";
     EXPECT_EQ(service.requests().size(), 2u);
+}
+
+// What the service received, the profile saved, the question asked before
+// sending and the message with the reply, for one form.
+struct SentAndSaved {
+    std::string body;
+    std::string file;
+    QString question;
+    QString message;
+};
+
+// Fills the form as a user would, leaving start texts in some fields, sends
+// it anyway, marked e-mail and all, and saves it to `file`.
+void fillSendAndSave(const QString& file, SentAndSaved& out) {
+    using enum ControlId;
+    standin::StandinService service{answering(standin::Scenario::Delivery::Whole)};
+    RecordingPrompts prompts;
+    CMainDialog dialog{prompts, testFolders(), service.hostAndPort()};
+    setControlText(dialog, NameEdit, "Zoë & Bob");
+    setControlText(dialog, EmailEdit, "zoe@example");
+    setControlText(dialog, KeywordEdit, "roses");
+    // Picked by their place in the lists, so that a list shown in other
+    // words would send those.
+    for (ControlId box :
+         {SiteTypeCombo, BackgroundColourCombo, LinkColourCombo, ResultBarTextColourCombo}) {
+        controlAs<QComboBox>(dialog, box)->setCurrentIndex(3);
+    }
+    prompts.answers = {true};
+    ASSERT_TRUE(submitAndWait(dialog));
+    ASSERT_TRUE(service.requests().size() == 1 && prompts.questions.size() == 1 &&
+                prompts.messages.size() == 1);
+    prompts.filesToPick.push_back(file);
+    dialog.OnSave();
+    out = {service.requests()[0].body, bytesOf(file), prompts.questions[0], prompts.messages[0]};
+}
+
+// The form's keys and values, the start texts and the list entries are
+// data the service and the profile files read: the same input sends the
+// same bytes and saves the same file in German as in English, and the
+// service's reply shows as it came. Only the words around them change.
+TEST(SubmissionInGerman, SendsAndSavesTheBytesEnglishDoes) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SentAndSaved english;
+    fillSendAndSave(dir.filePath("english.dat"), english);
+    ASSERT_FALSE(HasFatalFailure());
+    QTranslator german;
+    ASSERT_TRUE(loadGerman(german));
+    SentAndSaved inGerman;
+    {
+        const SpokenLanguage speaking(german);
+        fillSendAndSave(dir.filePath("german.dat"), inGerman);
+        ASSERT_FALSE(HasFatalFailure());
+    }
+    EXPECT_EQ(inGerman.body, english.body);
+    EXPECT_EQ(inGerman.file, english.file);
+    // The entries picked and the start texts left, as the file holds them.
+    for (const char* kept : {"Computers", "Please Select One", "http://", "All Categories"}) {
+        EXPECT_NE(english.file.find(kept), std::string::npos) << kept;
+    }
+    // The words were German all the same.
+    EXPECT_TRUE(inGerman.question.startsWith("Einige Felder")) << inGerman.question.toStdString();
+    EXPECT_NE(inGerman.message, english.message);
+    EXPECT_TRUE(inGerman.message.startsWith("Your ID Code is : 48213"))
+        << inGerman.message.toStdString();
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ QString tavimor::testing_support::scratchFolder() { return scratchPath(); }
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests read the program's words in English, whatever the language
+    // of the desktop they run on; a test of another language installs it
+    // itself.
+    qputenv("LANGUAGE", "en");
     // The dialogs under test are given folders in here (testFolders()). Qt's
     // own files (the file dialog's settings, caches) go here as well, so no
     // test reaches the user's folders.

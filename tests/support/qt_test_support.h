@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,22 @@ private:
         return file;
     }
 };
+
+// The program speaks the language of `translator` while this exists, in
+// the windows made meanwhile: installed, it is asked before any translator
+// installed earlier, and it is removed however the test ends.
+struct SpokenLanguage {
+    explicit SpokenLanguage(QTranslator& spoken) : translator(spoken) {
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~SpokenLanguage() { QCoreApplication::removeTranslator(&translator); }
+    QTranslator& translator;
+};
+
+// Loads the program's own German, built into it as the program finds it.
+inline bool loadGerman(QTranslator& translator) {
+    return translator.load(QStringLiteral("tavimor_de"), QStringLiteral(":/i18n"));
+}
 
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,9 +1,10 @@
 // tavimor-screenshots: draws every page of the main dialog, without any
 // display, into one PNG per page, for the documentation; then forms loaded
 // as profiles: the Screen Shot and Color Scheme pages previewing the colour
-// schemes below, and Contact Info pointing at two likely mistakes; and last
-// two pages under GNOME's dark style; and the question before a form with
-// likely mistakes is sent, and the Registrations window. The pages are reached the way a user reaches them,
+// schemes below, and Contact Info pointing at two likely mistakes; the
+// question before a form with likely mistakes is sent, and the
+// Registrations window; then two pages under GNOME's dark style; and last
+// two pages in German. The pages are reached the way a user reaches them,
 // through the dialog's own tab bar.
 //
 //   tavimor-screenshots OUTPUT_FOLDER
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QStyle>
@@ -27,6 +29,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/translations.h"
 #include "dialog_engine/picture_control.h"
 #include "dialog_engine/tab_control.h"
 #include "dialog_engine/template_builder.h"
@@ -238,6 +241,35 @@ bool saveRegistrationShots(const QDir& output, tavimor::UserPrompts& prompts) {
     return saveModal(output, "registrations-window.png", [&] { dialog.OnRegistrations(); });
 }
 
+// Some pages again in German, under the style the program started with, in
+// a dialog of their own made once the program speaks German, with the
+// first form of kFormShots loaded: the labels are German, the colour names
+// stay as the service knows them. Saved as the page's own file with "-de"
+// added to its name.
+constexpr auto kGerman = "de";
+constexpr int kGermanPages[] = {kContactInfoPage, kColorSchemePage};
+
+bool saveGermanPages(const QDir& output, tavimor::UserPrompts& prompts, const QString& style,
+                     const QPalette& palette) {
+    QApplication::setStyle(style);
+    QApplication::setPalette(palette);
+    if (!tavimor::installTranslatorsFor(*qApp, QString::fromLatin1(kGerman))) {
+        std::fprintf(stderr, "the program's German translation cannot be read\n");
+        return false;
+    }
+    tavimor::CMainDialog dialog(prompts, scratchFolders());
+    dialog.show();
+    if (!loadForm(dialog, kFormShots[0])) return false;
+    for (int page : kGermanPages) {
+        tabBarOf(dialog)->setCurrentIndex(page);
+        QApplication::processEvents();
+        std::string file(tavimor::kTabPages[page].screenshotFile);
+        file.insert(file.rfind(".png"), "-de");
+        if (!saveWindow(dialog, output, file)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -264,8 +296,11 @@ int main(int argc, char** argv) {
 
     QApplication::setWindowIcon(tavimor::applicationIcon());
     tavimor::MessageBoxPrompts prompts;
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
     return savePages(output, prompts) && saveRegistrationShots(output, prompts) &&
-                   saveDarkPages(output, prompts)
+                   saveDarkPages(output, prompts) &&
+                   saveGermanPages(output, prompts, style, palette)
                ? 0
                : 1;
 }
