@@ -16,7 +16,7 @@ function(expect_run code out_pattern err_pattern)
 endfunction()
 
 file(MAKE_DIRECTORY ${WORK})
-expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*--registrations +Prints the registrations kept.*profile +A profile \\(\\.dat\\) to open in the form\\." "" ${PROGRAM} --help)
+expect_run(0 "^Usage: [^\n]*tavimor \\[options\\] \\[profile\\]\nOrders a custom search box for your web site\\.\n.*-h, --help +Displays this help\\.\n.*-v, --version.*--registrations +Prints the registrations kept.*profile +A profile \\(\\.dat\\) to open in the form\\.\n$" "" ${PROGRAM} --help)
 expect_run(2 "^$" "Unknown option 'help-all'" ${PROGRAM} --help-all)
 # On a German desktop, the help is German: the program's words and Qt's.
 set(german ${CMAKE_COMMAND} -E env --unset=LC_ALL --unset=LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8)

@@ -76,6 +76,10 @@ TEST(HelpFromDialog, FollowsThePageAndItsLinksWhileTheDialogIsModal) {
     // the help window's own window, as the window system delivers it: Qt's
     // modal blocking applies on that road only.
     HelpWindow* help = helpWindows().first();
+    // Room for lines of comfortable length and a good part of a section.
+    const QFontMetrics metrics(help->font());
+    EXPECT_GE(help->width(), metrics.averageCharWidth() * 60);
+    EXPECT_GE(help->height(), metrics.lineSpacing() * 25);
     QTextBrowser* browser = help->browser();
     QTextCursor link = browser->document()->find("Saving and loading profiles");
     ASSERT_EQ(link.charFormat().anchorHref(), "#profiles")
