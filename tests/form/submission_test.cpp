@@ -224,13 +224,15 @@ TEST(KeepingRegistrations, ARecordThatCannotBeWrittenIsToldAfterTheIdCode) {
     RecordingPrompts prompts;
     FormFolders folders = testFolders();
     folders.registrations = pathFromText(scratchFolder()) / "blocked";
-    writeBytes(textFromPath(folders.registrations), "a file where the folder would be");
+    const QString recordFolder = textFromPath(folders.registrations);
+    writeBytes(recordFolder, "a file where the folder would be");
     CMainDialog dialog{prompts, folders, service.hostAndPort()};
     ASSERT_TRUE(submitAndWait(dialog));
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 2; }, 5000));
     EXPECT_TRUE(prompts.messages[0].startsWith("Your ID Code is : 48213"));
-    EXPECT_TRUE(prompts.messages[1].startsWith("The registration could not be kept: "));
-    EXPECT_TRUE(prompts.messages[1].endsWith(". Please write your ID code and password down."));
+    EXPECT_EQ(prompts.messages[1], "The registration could not be kept: " + recordFolder +
+                                       " is a file, not a folder. Please write your ID code and "
+                                       "password down.");
 }
 
 // A form with marked fields asks once before anything is sent, the e-mail
