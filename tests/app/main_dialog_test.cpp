@@ -164,6 +164,23 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
     QApplication::setPalette(originalPalette);
 }
 
+// A box's size hints are worked out before its list is filled, which spares
+// measuring every entry; the heights the layout takes from them are those Qt
+// gives the filled box.
+TEST_F(MainDialog, BoxesAreAsTallAsTheirFilledListsMakeThem) {
+    for (const DialogControl& control : kMainDialogTemplate.controls) {
+        auto* box = qobject_cast<QComboBox*>(dialog.control(control.id));
+        if (!box) continue;
+        const int least = box->minimumSizeHint().height();
+        const int wanted = box->sizeHint().height();
+        QEvent restyled(QEvent::StyleChange);  // has Qt measure the box again, entries and all
+        QCoreApplication::sendEvent(box, &restyled);
+        EXPECT_GT(box->count(), 0);
+        EXPECT_EQ(box->minimumSizeHint().height(), least) << int(control.id);
+        EXPECT_EQ(box->sizeHint().height(), wanted) << int(control.id);
+    }
+}
+
 // The sorted colour boxes show their lists alphabetically, case aside; the
 // others in the order they were filled.
 TEST_F(MainDialog, ShowsTheListsInDisplayOrderAndKeepsTypedTextAsTyped) {
