@@ -74,15 +74,23 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     }
 
     auto* tabs = qobject_cast<TabControl*>(control(ControlId::TabControl));
-    for (const TabPage& page : kTabPages) tabs->addTab(textFromBytes(page.label));
-    tabs->tabBar()->setCurrentIndex(0);
+    {
+        // Each tab added, and the blank mark that each page able to hold
+        // hints gets, has the layout fit the grid again, measuring every
+        // control. Held back until the tabs are complete, the grid is fitted
+        // once, and comes out as it would have after the last of them.
+        const QSignalBlocker fitOnce(tabs);
+        for (const TabPage& page : kTabPages) tabs->addTab(textFromBytes(page.label));
+        tabs->tabBar()->setCurrentIndex(0);
 
-    // The colour boxes are tied to the preview first, so that their start
-    // texts colour it as any later text does.
-    setUpColourBoxes();
-    setStartTexts();
-    setAccessibleLabels();
-    pointAtMistakes();
+        // The colour boxes are tied to the preview first, so that their start
+        // texts colour it as any later text does.
+        setUpColourBoxes();
+        setStartTexts();
+        setAccessibleLabels();
+        pointAtMistakes();
+    }
+    emit tabs->tabsChanged();
     createProfileFolder();
     watchForChanges();
     setAcceptDrops(true);
