@@ -110,7 +110,6 @@ CMainDialog::CMainDialog(UserPrompts& prompts, std::string_view registrationHost
     // F1 asks for help from anywhere in the dialog, whichever control has
     // the focus.
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CMainDialog::OnHelp);
-    setWindowIcon(applicationIcon());
 
     control(ControlId::CancelButton)->setFocus();
 }
