@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <utility>
 
 #include "app/tab_control.h"
@@ -63,6 +65,20 @@ void fitListToTemplate(QComboBox& combo, const DialogControl& control, const Dia
     combo.setMaxVisibleItems(std::max(4, listHeight / itemHeight));
 }
 
+// Fitting the captions measures every text of the template, the bulk of the
+// work. What it gives depends on the template and the font at the dialog's
+// resolution alone, so it is done once for all the dialogs of a process that
+// share them.
+const DialogUnits& captionFit(const DialogTemplate& dialogTemplate, const QWidget& dialog) {
+    static std::map<std::tuple<const DialogTemplate*, QString, int>, DialogUnits> fits;
+    const std::tuple key(&dialogTemplate, dialog.font().key(), dialog.logicalDpiY());
+    auto fit = fits.find(key);
+    if (fit == fits.end()) {
+        fit = fits.emplace(key, DialogUnits::fittedTo(dialog.font(), dialogTemplate)).first;
+    }
+    return fit->second;
+}
+
 }  // namespace
 
 DluRect closedRect(const DialogControl& control) {
@@ -83,13 +99,7 @@ TemplateLayout::TemplateLayout(QWidget* dialog, const DialogTemplate& dialogTemp
 }
 
 DialogUnits TemplateLayout::fittedUnits() {
-    // Fitting the captions measures every text of the template, the bulk of
-    // the work; it depends on the font alone, so it is done once per font.
-    if (!captionFit_ || captionFont_ != dialog_->font()) {
-        captionFont_ = dialog_->font();
-        captionFit_ = DialogUnits::fittedTo(captionFont_, template_);
-    }
-    DialogUnits units = *captionFit_;
+    DialogUnits units = captionFit(template_, *dialog_);
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         const DialogControl& control = template_.controls[i];
         switch (control.kind) {
