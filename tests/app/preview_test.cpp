@@ -11,9 +11,12 @@
 
 #include <map>
 
+#include "app/form_text.h"
+#include "app/picture_control.h"
 #include "app/svg_recolour.h"
 #include "profile_samples.h"
 #include "qt_test_support.h"
+#include "res/colour_roles.h"
 #include "res/form_fields.h"
 
 namespace tavimor {
@@ -117,6 +120,27 @@ TEST_P(Preview, ShowsTheCodeSubmitSendsInItsRole) {
 
 INSTANTIATE_TEST_SUITE_P(Fields, Preview, ::testing::ValuesIn(kPreviewCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A picture in its own colours is drawn once for every control of its size,
+// in this dialog or a later one; a control that recolours the picture, or
+// one of another size, draws its own.
+TEST(PictureControl, SharesADrawingOnlyWhereItLooksTheSame) {
+    const auto drawn = [](QSize size, const ClassColours& colours = {}) {
+        PictureControl picture(PictureId::ResultsPage);
+        picture.resize(size);
+        if (!colours.empty()) picture.setClassColours(colours);
+        return picture.grab().toImage();
+    };
+    const QImage whole = drawn({320, 255});
+    EXPECT_TRUE(drawn({320, 255}) == whole);
+    EXPECT_TRUE(drawn({320, 255}, {{textFromBytes(kColourRoles[0].pictureClass), "#FF0000"}}) !=
+                whole);
+    // In a wider control the picture reaches past the width drawn first.
+    const QImage beyond = drawn({480, 383}).copy(330, 0, 150, 383);
+    QImage plain(beyond.size(), beyond.format());
+    plain.fill(beyond.pixel(0, 0));
+    EXPECT_TRUE(beyond != plain);
+}
 
 // The marked shapes, and what they hold, take the colour of their class in
 // fill and stroke alike; what they leave unpainted stays so.
