@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QtGlobal>
@@ -163,15 +164,29 @@ void PictureControl::draw() {
     }
 }
 
+// A picture in its own colours comes out the same wherever it is drawn at one
+// size, so it is drawn once for every control that shows it so, in this
+// dialog or any later one; one in colours of its own is drawn here.
 void PictureControl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QString drawnWhole = QStringLiteral("tavimor-picture-%1-%2x%3@%4-%5dpi")
+                                   .arg(static_cast<int>(picture_))
+                                   .arg(width())
+                                   .arg(height())
+                                   .arg(devicePixelRatioF())
+                                   .arg(logicalDpiY());
+    if (!recolourPending_ && parts_.empty() && QPixmapCache::find(drawnWhole, &drawn_)) {
+        painter.drawPixmap(0, 0, drawn_);
+        return;
+    }
     load();
     if (recolourPending_) recolour();
-    QPainter painter(this);
     if (!renderer_.isValid()) {
         drawMissingPicture(this, painter);
         return;
     }
     draw();
+    if (parts_.empty()) QPixmapCache::insert(drawnWhole, drawn_);
     painter.drawPixmap(0, 0, drawn_);
 }
 

@@ -34,9 +34,10 @@ QIcon warningIcon();
 // any screen and with any dialog font; its proportions are kept, and a
 // control whose shape differs a little from the picture's shows it centred.
 // It is drawn once into a pixmap and repainted from there until the control's
-// size or the picture's colours change; a change of colour draws only the
-// shapes of that colour again, and lays the parts drawn before over and
-// under them.
+// size or the picture's colours change; in its own colours, the pixmap is
+// shared by every control that shows the picture at that size. A change of
+// colour draws only the shapes of that colour again, and lays the parts
+// drawn before over and under them.
 class PictureControl final : public QWidget {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "dialog_engine/template_builder.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <vector>
 
 #include "dialog_engine/group_frame.h"
@@ -44,17 +46,31 @@ QWidget* makeEdit(QWidget* parent) {
     return edit;
 }
 
-QWidget* makeCombo(const DialogControl& control, QWidget* parent) {
+QWidget* makeCombo(const DialogControl& control, QWidget* parent, std::optional<QCompleter>& lent) {
     auto* combo = new QComboBox(parent);
-    combo->setEditable(control.editableDropDown);
-    if (QLineEdit* line = combo->lineEdit()) {
+    if (control.editableDropDown) {
+        auto* line = new QLineEdit(combo);
+        line->setPalette(combo->palette());
         line->setMaxLength(kUnlimitedLength);
+        // A box handed a line edit without a completer makes one of its own,
+        // tied to its list by more connections than the rest of the box
+        // takes, only to lose it below; handed one with `lent`, it makes
+        // none, and `lent` comes back free for the next box.
+        if (!lent) lent.emplace();
+        line->setCompleter(&*lent);
+        combo->setLineEdit(line);
         // Typed text stays exactly as typed: no entry is added to the list,
         // and without a completer nothing is filled in, and no entry that
         // differs only in case ("Html Support", "HTML Support") replaces it.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
     }
+    // A box's size hints measure every entry of its list and are kept until
+    // the style or the font changes. The layout takes only their heights,
+    // which no entry changes (none has an icon): worked out while the list
+    // is empty, they cost nothing per entry.
+    combo->adjustSize();
+    combo->minimumSizeHint();
 
     QStringList entries;
     for (std::string_view entry : comboEntries(control.id)) entries.append(textFromBytes(entry));
@@ -68,7 +84,8 @@ QWidget* makeCombo(const DialogControl& control, QWidget* parent) {
     return combo;
 }
 
-QWidget* makeControl(const DialogControl& control, QWidget* parent) {
+QWidget* makeControl(const DialogControl& control, QWidget* parent,
+                     std::optional<QCompleter>& lent) {
     const QString caption = translated(control.caption);
     switch (control.kind) {
     case ControlKind::PushButton: {
@@ -91,7 +108,7 @@ QWidget* makeControl(const DialogControl& control, QWidget* parent) {
     case ControlKind::GroupBox:
         return new GroupFrame(caption, parent);
     case ControlKind::ComboBox:
-        return makeCombo(control, parent);
+        return makeCombo(control, parent, lent);
     case ControlKind::Picture:
     case ControlKind::Icon:
         return new PictureControl(control.picture, parent);
@@ -111,11 +128,12 @@ std::vector<QWidget*> buildDialogFromTemplate(QWidget* dialog,
                                               const DialogTemplate& dialogTemplate) {
     dialog->setWindowTitle(translated(dialogTemplate.caption));
 
+    std::optional<QCompleter> lent;
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.controls.size());
     QWidget* previousTabStop = nullptr;
     for (const DialogControl& control : dialogTemplate.controls) {
-        QWidget* widget = makeControl(control, dialog);
+        QWidget* widget = makeControl(control, dialog, lent);
         widget->setObjectName(controlObjectName(control.id));
         QWidget* focusTarget = widget;
         if (auto* tabs = qobject_cast<TabControl*>(widget)) focusTarget = tabs->tabBar();

@@ -7,9 +7,12 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <utility>
 
 #include "dialog_engine/tab_control.h"
+#include "dialog_engine/translated_text.h"
 
 namespace tavimor {
 namespace {
@@ -63,6 +66,24 @@ void fitListToTemplate(QComboBox& combo, const DialogControl& control, const Dia
     combo.setMaxVisibleItems(std::max(4, listHeight / itemHeight));
 }
 
+// Fitting the captions measures every text of the template, the bulk of the
+// work. What it gives depends on the template, the captions as the language
+// spoken words them, and the font at the dialog's resolution alone, so it is
+// done once for all the dialogs of a process that share them.
+const DialogUnits& captionFit(const DialogTemplate& dialogTemplate, const QWidget& dialog) {
+    static std::map<std::tuple<const DialogTemplate*, QString, QString, int>, DialogUnits> fits;
+    QString captions;
+    for (const DialogControl& control : dialogTemplate.controls) {
+        if (control.kind == ControlKind::Text) captions += translated(control.caption) + u'\n';
+    }
+    const std::tuple key(&dialogTemplate, captions, dialog.font().key(), dialog.logicalDpiY());
+    auto fit = fits.find(key);
+    if (fit == fits.end()) {
+        fit = fits.emplace(key, DialogUnits::fittedTo(dialog.font(), dialogTemplate)).first;
+    }
+    return fit->second;
+}
+
 }  // namespace
 
 DluRect closedRect(const DialogControl& control) {
@@ -83,13 +104,7 @@ TemplateLayout::TemplateLayout(QWidget* dialog, const DialogTemplate& dialogTemp
 }
 
 DialogUnits TemplateLayout::fittedUnits() {
-    // Fitting the captions measures every text of the template, the bulk of
-    // the work; it depends on the font alone, so it is done once per font.
-    if (!captionFit_ || captionFont_ != dialog_->font()) {
-        captionFont_ = dialog_->font();
-        captionFit_ = DialogUnits::fittedTo(captionFont_, template_);
-    }
-    DialogUnits units = *captionFit_;
+    DialogUnits units = captionFit(template_, *dialog_);
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         const DialogControl& control = template_.controls[i];
         switch (control.kind) {

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFont>
 #include <QObject>
 
-#include <optional>
 #include <vector>
 
 #include "dialog_engine/dialog_units.h"
@@ -50,8 +48,6 @@ private:
     QWidget* dialog_;
     const DialogTemplate& template_;
     std::vector<QWidget*> widgets_;
-    QFont captionFont_;
-    std::optional<DialogUnits> captionFit_;  // the grid fitted to captionFont_
 };
 
 }  // namespace tavimor

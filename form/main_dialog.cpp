@@ -44,18 +44,25 @@ CMainDialog::CMainDialog(UserPrompts& prompts, const FormFolders& folders,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(applicationIcon());
     auto* tabs = qobject_cast<TabControl*>(form_.control(ControlId::TabControl));
-    for (const TabPage& page : kTabPages) tabs->addTab(translated(page.label));
-    tabs->tabBar()->setCurrentIndex(0);
+    {
+        // Each tab added, and the blank mark each page that can hold hints
+        // gets, would have the layout fit the grid again, measuring every
+        // control. Held back until the tabs are complete, the grid is fitted
+        // once, as it would have come out after the last of them.
+        const QSignalBlocker fitOnce(tabs);
+        for (const TabPage& page : kTabPages) tabs->addTab(translated(page.label));
+        tabs->tabBar()->setCurrentIndex(0);
 
-    // The colour boxes are tied to the previews first, so that their start
-    // texts colour them as any later text does; the hint marks and the
-    // change tracking take the start texts as their starting point.
-    showColoursAsSent();
-    form_.showStartTexts();
-    form_.nameFieldsForScreenReaders();
-    hints_ = new FieldHintMarks(form_, *tabs, this);
+        // The colour boxes are tied to the previews first, so that their
+        // start texts colour them as any later text does; the hint marks and
+        // the change tracking take the start texts as their starting point.
+        showColoursAsSent();
+        form_.showStartTexts();
+        form_.nameFieldsForScreenReaders();
+        hints_ = new FieldHintMarks(form_, *tabs, this);
+    }
+    emit tabs->tabsChanged();
     submission_ = new Submission(prompts, this, form_.control(ControlId::CancelButton),
                                  std::string(registrationHost), this);
     profiles_ = new ProfileActions(form_, prompts, this, folders.profiles, this);

@@ -173,6 +173,23 @@ TEST(EveryStyle, ShowsTheWholeDialog) {
 
 // Every box lists what the service knows, nothing more or less: the sorted
 // colour boxes alphabetically, case aside; the others in the order filled.
+// A box's size hints are worked out before its list is filled, which spares
+// measuring every entry; the heights the layout takes from them are those Qt
+// gives the filled box.
+TEST_F(MainDialog, BoxesAreAsTallAsTheirFilledListsMakeThem) {
+    for (const DialogControl& item : kMainDialogTemplate.controls) {
+        auto* box = qobject_cast<QComboBox*>(control(dialog, item.id));
+        if (!box) continue;
+        const int least = box->minimumSizeHint().height();
+        const int wanted = box->sizeHint().height();
+        QEvent restyled(QEvent::StyleChange);  // has Qt measure the box again, entries and all
+        QCoreApplication::sendEvent(box, &restyled);
+        EXPECT_GT(box->count(), 0);
+        EXPECT_EQ(box->minimumSizeHint().height(), least) << int(item.id);
+        EXPECT_EQ(box->sizeHint().height(), wanted) << int(item.id);
+    }
+}
+
 TEST_F(MainDialog, ShowsTheListsInDisplayOrderAndKeepsTypedTextAsTyped) {
     const std::set<ControlId> sortedBoxes = {LinkColourCombo, ActiveLinkColourCombo,
                                              ResultBarColourCombo, ResultBarTextColourCombo};

@@ -13,6 +13,7 @@
 
 #include "profile_samples.h"
 #include "qt_test_support.h"
+#include "res/colour_roles.h"
 #include "res/form_fields.h"
 
 namespace tavimor {

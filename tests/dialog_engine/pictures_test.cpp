@@ -1,15 +1,41 @@
-// The recolouring of the pictures' shapes, on which the previews stand.
+// The template's pictures: drawn once and shared, and their shapes
+// recoloured, on which the previews stand.
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "dialog_engine/picture_control.h"
 #include "dialog_engine/svg_recolour.h"
+#include "dialog_engine/text.h"
+#include "res/colour_roles.h"
 
 namespace tavimor {
 namespace {
+
+// A picture in its own colours is drawn once for every control of its size,
+// in this dialog or a later one; a control that recolours the picture, or
+// one of another size, draws its own.
+TEST(PictureControl, SharesADrawingOnlyWhereItLooksTheSame) {
+    const auto drawn = [](QSize size, const ClassColours& colours = {}) {
+        PictureControl picture(PictureId::ResultsPage);
+        picture.resize(size);
+        if (!colours.empty()) picture.setClassColours(colours);
+        return picture.grab().toImage();
+    };
+    const QImage whole = drawn({320, 255});
+    EXPECT_TRUE(drawn({320, 255}) == whole);
+    EXPECT_TRUE(drawn({320, 255}, {{textFromBytes(kColourRoles[0].pictureClass), "#FF0000"}}) !=
+                whole);
+    // In a wider control the picture reaches past the width drawn first.
+    const QImage beyond = drawn({480, 383}).copy(330, 0, 150, 383);
+    QImage plain(beyond.size(), beyond.format());
+    plain.fill(beyond.pixel(0, 0));
+    EXPECT_TRUE(beyond != plain);
+}
 
 // The marked shapes, and what they hold, take the colour of their class in
 // fill and stroke alike; what they leave unpainted stays so.
