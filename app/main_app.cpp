@@ -18,12 +18,26 @@
 
 namespace tavimor {
 
+namespace {
+
+// Whether the command line may ask for something other than the window: any
+// option, or more than one profile. A plain start, or one with a profile (as
+// the desktop starts the program), needs no answer before the window.
+bool mayAnswerWithoutWindow(int argc, char** argv) {
+    if (argc > 2) return true;
+    return argc == 2 && argv[1][0] == '-';
+}
+
+}  // namespace
+
 int runProgram(int& argc, char** argv, const std::function<void()>& started) {
-    // The command line is answered before any window system is asked for,
-    // so --help and --version work where there is no display at all (over
-    // ssh, in a script, in a package build).
+    // A command line that may be answered without a window is read before
+    // any window system is asked for, so --help, --version and
+    // --registrations work where there is no display at all (over ssh, in a
+    // script, in a package build). A plain start skips that step, which would
+    // cost it a second application object.
     std::optional<StartRequest> request;
-    {
+    if (mayAnswerWithoutWindow(argc, argv)) {
         QCoreApplication reader(argc, argv);
         nameApplication();
         // The help speaks the desktop's language, as the window would.
@@ -32,9 +46,10 @@ int runProgram(int& argc, char** argv, const std::function<void()>& started) {
         if (request->listRegistrations) {
             return printRegistrations(registrationsFolder(), stdout, stderr);
         }
+        if (request->exitCode) return *request->exitCode;
     }
-    if (request->exitCode) return *request->exitCode;
     CMainApp app(argc, argv);
+    if (!request) request = readCommandLine(QCoreApplication::arguments());
     if (started) started();
     return app.run(request->profile);
 }

@@ -34,7 +34,7 @@ expect_run(0 "^$" "^$" ${no_display} XDG_DATA_HOME=${WORK}/data ${PROGRAM} --reg
 file(MAKE_DIRECTORY ${WORK}/damaged/Tavimor)
 file(WRITE ${WORK}/damaged/Tavimor/registrations.db "not a database at all, just some text")
 expect_run(1 "^$" "registrations" ${no_display} XDG_DATA_HOME=${WORK}/damaged ${PROGRAM} --registrations)
-expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} -style Fusion -reverse --version)
+expect_run(0 "^Tavimor ${VERSION}\n$" "" ${PROGRAM} -style Fusion -reverse -geometry 400x300 -platform offscreen --version)
 expect_run(2 "^$" "Only one profile can be opened at a time\\.\n\nUsage: " ${PROGRAM} a.dat b.dat)
 # Still running when the time limit ends it: the refusal did not end it.
 expect_run(124 "^$" "Cannot load the profile \"${WORK}/missing\\.dat\": there is no such file\\."
