@@ -79,8 +79,7 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
     // Submit neither moves the page nor shows or hides anything.
     EXPECT_EQ(tabBarOf(dialog)->currentIndex(), 0);
     EXPECT_EQ(visiblePageControls(dialog), pageControls(0));
-    // The registration is kept, as sent, without its password, which no
-    // keyring took (there is none on the tests' bus).
+    // The registration is kept (its fields: the recorder's own tests).
     auto record = RegistrationStore::open(testFolders().registrations);
     ASSERT_TRUE(record);
     StoreResult<std::vector<Registration>> kept = record.value().list();
@@ -89,10 +88,6 @@ TEST_F(Submission, SendsEveryPageShowsTheIdCodeAndLogsAFailure) {
         return kept && kept.value().size() == 1u;
     }));
     EXPECT_EQ(kept.value()[0].idCode, "48213");
-    EXPECT_EQ(kept.value()[0].host, service.hostAndPort());
-    EXPECT_EQ(kept.value()[0].form.user_name, "Ann & Bob");
-    EXPECT_EQ(kept.value()[0].form.password, "");
-    EXPECT_FALSE(kept.value()[0].passwordKept);
 
     standin::Scenario cut;
     ASSERT_TRUE(standin::namedScenario("cut", cut));
@@ -237,8 +232,8 @@ TEST(KeepingRegistrations, ARecordThatCannotBeWrittenIsToldAfterTheIdCode) {
 
 // A form with marked fields asks once before anything is sent, the e-mail
 // first; Go Back sends nothing and shows the first field listed, ready for
-// typing; Send Anyway sends the body the form gives, byte for byte. A form
-// with no marked field asks nothing.
+// typing; Send Anyway sends the body the form gives, byte for byte. (A form
+// with no marked field asks nothing: every other submission here.)
 TEST_F(Submission, AsksOnceBeforeAMarkedFormIsSent) {
     using enum ControlId;
     setControlText(dialog, BackgroundColourCombo, "Wheet");
@@ -253,10 +248,8 @@ TEST_F(Submission, AsksOnceBeforeAMarkedFormIsSent) {
                   "Background Color: The service does not know this colour and will use White "
                   "(#FFFFFF) instead.\n\n"
                   "Do you want to send the form anyway?"});
-    EXPECT_FALSE(isSubmitting(dialog));
     EXPECT_EQ(tabBarOf(dialog)->currentIndex(), 2);
     EXPECT_EQ(QApplication::focusWidget(), control(dialog, EmailEdit));
-    EXPECT_TRUE(control(dialog, EmailEdit)->isVisible());
 
     prompts.answers = {true};
     ASSERT_TRUE(submitAndWait(dialog));
@@ -267,12 +260,6 @@ TEST_F(Submission, AsksOnceBeforeAMarkedFormIsSent) {
     sent.email = "ann.example.com";
     EXPECT_EQ(service.requests()[0].body, BuildRegistrationBody(sent));
     EXPECT_EQ(prompts.questions.size(), 2u);
-
-    setControlText(dialog, BackgroundColourCombo, "Wheat");
-    setControlText(dialog, EmailEdit, "ann@example.com");
-    ASSERT_TRUE(submitAndWait(dialog));
-    EXPECT_EQ(prompts.questions.size(), 2u) << "a form with no marked field asked";
-    EXPECT_EQ(service.requests().size(), 2u);
 }
 
 // What the service received, the profile saved, the question asked before
